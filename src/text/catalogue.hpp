@@ -1,0 +1,39 @@
+// The constant colours and texts of the dial, in Russian and English. Compiled into the program:
+// nothing is read from files or string resources, and no lookup allocates.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "model/bands.hpp"
+#include "model/memory_type.hpp"
+#include "text/ui_language.hpp"
+
+namespace mr {
+
+struct RgbColour {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+
+    friend constexpr bool operator==(RgbColour, RgbColour) = default;
+};
+
+enum class Caption : std::uint8_t { CloseHint, Subtitle, Title };
+
+RgbColour TypeColour(MemoryType type);
+std::u16string_view TypeName(UiLanguage language, MemoryType type);
+// Lines joined by single carriage returns; line 0 is the band's heading.
+std::u16string_view TypeDescription(UiLanguage language, MemoryType type, LevelBand band);
+// The title comes without its suffix.
+std::u16string_view CaptionText(UiLanguage language, Caption caption);
+// Follows the title in both languages: " - " and the program's web address in capitals.
+std::u16string_view TitleSuffix();
+// The resource name of a rating's picture; never drawn as text.
+std::u16string_view RatingBitmapName(Rating rating);
+
+inline constexpr std::u16string_view kPercentSign = u"%";
+inline constexpr std::u16string_view kHourLabelZero = u"0";
+inline constexpr std::u16string_view kTimeFormat = u"HH:mm";
+
+}  // namespace mr

@@ -1,0 +1,181 @@
+#include "model/rhythm_model.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+#include "model/extended_math.hpp"
+
+namespace mr {
+namespace {
+
+LocalMoment At(int year, int month, int day, int hour, int minute) {
+    return LocalMoment{year, month, day, hour, minute, 0};
+}
+
+struct WorkedMoment {
+    LocalMoment moment;
+    ActivenessSet expected;
+};
+
+TEST(RhythmModel, WorkedMomentsGiveTheirActivenessSets) {
+    const std::array<WorkedMoment, 6> cases = {{
+        {At(2025, 1, 1, 0, 0), {66, 15, 0, 0, 14, 65, 99}},
+        {At(2024, 2, 29, 6, 30), {84, 85, 35, 2, 0, 2, 32}},
+        {At(2025, 4, 10, 12, 0), {15, 61, 74, 33, 2, 1, 0}},
+        {At(2026, 12, 8, 6, 15), {55, 20, 0, 5, 1, 8, 44}},
+        {At(2023, 12, 31, 0, 0), {65, 15, 0, 0, 15, 65, 99}},
+        {At(2024, 12, 31, 23, 59), {65, 15, 0, 0, 15, 66, 99}},
+    }};
+    for (const WorkedMoment& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.moment.year << '-' << c.moment.month << '-' << c.moment.day << ' '
+                     << c.moment.hour << ':' << c.moment.minute);
+        EXPECT_EQ(EvaluateRhythm(c.moment).activeness, c.expected);
+    }
+}
+
+TEST(RhythmModel, SecondsDoNotEnter) {
+    LocalMoment early = At(2025, 4, 10, 12, 0);
+    LocalMoment late = early;
+    late.second = 59;
+    const RhythmSnapshot a = EvaluateRhythm(early);
+    const RhythmSnapshot b = EvaluateRhythm(late);
+    EXPECT_EQ(a.activeness, b.activeness);
+    EXPECT_EQ(a.dayFactors, b.dayFactors);
+}
+
+TEST(RhythmModel, PhaseStepHasItsStoredBitPattern) {
+    const std::array<unsigned char, 10> expected = {0x86, 0x02, 0x0A, 0xDD, 0xDD,
+                                                    0xF9, 0xC8, 0xE5, 0xFE, 0x3F};
+    std::array<unsigned char, 10> bytes{};
+    const long double step = kPhaseStep;
+    std::memcpy(bytes.data(), &step, bytes.size());
+    EXPECT_EQ(bytes, expected);
+}
+
+TEST(RhythmModel, YearEndPeakStopsAt99BecauseTheDayAngleIsASingle) {
+    const RhythmSnapshot snapshot = EvaluateRhythm(At(2023, 12, 31, 0, 0));
+    const double worldOutlooking = snapshot.dayFactors[Index(MemoryType::WorldOutlooking)];
+    // The single-precision day angle lies just past a full turn, so the cosine is just below 1.
+    EXPECT_LT(worldOutlooking, 2.0);
+    EXPECT_NEAR(2.0 - worldOutlooking, 1.5e-14, 0.2e-14);
+    EXPECT_EQ(snapshot.activeness[Index(MemoryType::WorldOutlooking)], 99);
+
+    // Held in double instead, the angle is so close to 2 pi that the factor rounds to exactly 2
+    // and the activeness would reach 100.
+    const ExtendedPrecisionScope precision;
+    const auto doubleAngle = static_cast<double>(365.0L / 365.0L * kPi * 2);
+    const auto doubleFactor = static_cast<double>(ExtCos(doubleAngle) + 1);
+    EXPECT_EQ(doubleFactor, 2.0);
+    EXPECT_EQ(static_cast<int>(static_cast<long double>(doubleFactor * 2.0) * 25), 100);
+}
+
+TEST(RhythmModel, LastDayOfTheYearHasPairedDayFactors) {
+    for (const LocalMoment& moment : {At(2023, 12, 31, 0, 0), At(2024, 12, 31, 13, 7)}) {
+        const DayFactorSet f = EvaluateRhythm(moment).dayFactors;
+        // Equal up to the single-precision angle's step past a full turn.
+        EXPECT_NEAR(f[0], f[5], 1e-6);
+        EXPECT_NEAR(f[1], f[4], 1e-6);
+        EXPECT_NEAR(f[2], f[3], 1e-6);
+        EXPECT_NEAR(f[0], 1.62, 0.01);
+        EXPECT_NEAR(f[1], 0.78, 0.01);
+        EXPECT_NEAR(f[2], 0.10, 0.01);
+    }
+}
+
+TEST(RhythmModel, FirstOfJanuaryIsDayOneNotDayZero) {
+    const DayFactorSet f = EvaluateRhythm(At(2025, 1, 1, 0, 0)).dayFactors;
+    // Day 1 of 365 puts the world-outlooking type a little past its peak.
+    EXPECT_NEAR(2.0 - f[Index(MemoryType::WorldOutlooking)], 1.5e-4, 0.1e-4);
+    EXPECT_NEAR(f[Index(MemoryType::Motorical)], 1.64, 0.01);
+}
+
+TEST(RhythmModel, NoonTimeAngleIsJustPastPi) {
+    const RhythmSnapshot snapshot = EvaluateRhythm(At(2025, 6, 21, 12, 0));
+    EXPECT_EQ(snapshot.activeness[Index(MemoryType::WorldOutlooking)], 0);
+}
+
+TEST(RhythmModel, ActivenessIsTruncatedNotRounded) {
+    // On 10 April 2025 at 12:00 the logical type's product times 25 is 33.6: rounding would
+    // show 34.
+    const LocalMoment moment = At(2025, 4, 10, 12, 0);
+    const RhythmSnapshot snapshot = EvaluateRhythm(moment);
+    const std::size_t logical = Index(MemoryType::Logical);
+    const ExtendedPrecisionScope precision;
+    const float timeAngle = static_cast<float>(720.0L / 1440 * kPi * 2);
+    const long double timeFactor = ExtCos(3 * kPhaseStep + timeAngle) + 1;
+    const long double scaled = timeFactor * snapshot.dayFactors[logical] * 25;
+    EXPECT_GT(scaled - std::floor(scaled), 0.5L);
+    EXPECT_EQ(snapshot.activeness[logical], 33);
+}
+
+TEST(RhythmModel, NoMomentOfALeapYearReaches100) {
+    int highest = 0;
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= 31; ++day) {
+            if (DayOfYear(2024, month, day) != DayOfYear(2024, month, 1) + day - 1) {
+                break;  // past the end of the month
+            }
+            for (int minute = 0; minute < 1440; ++minute) {
+                const RhythmSnapshot s =
+                    EvaluateRhythm(At(2024, month, day, minute / 60, minute % 60));
+                highest = std::max<int>(
+                    highest, *std::max_element(s.activeness.begin(), s.activeness.end()));
+                for (double f : s.dayFactors) {
+                    ASSERT_GE(f, 0.0);
+                    ASSERT_LE(f, 2.0);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(highest, 99);
+}
+
+TEST(Calendar, DayOfYearAndYearLength) {
+    EXPECT_EQ(DayOfYear(2025, 1, 1), 1);
+    EXPECT_EQ(DayOfYear(2024, 2, 29), 60);
+    EXPECT_EQ(DayOfYear(2024, 3, 1), 61);
+    EXPECT_EQ(DayOfYear(2025, 3, 1), 60);
+    EXPECT_EQ(DayOfYear(2024, 12, 31), 366);
+    EXPECT_EQ(DayOfYear(2025, 12, 31), 365);
+    EXPECT_EQ(DayOfYear(2026, 12, 8), 342);
+    EXPECT_EQ(YearLength(2024), 366);
+    EXPECT_EQ(YearLength(2025), 365);
+    EXPECT_EQ(YearLength(1900), 365);
+    EXPECT_EQ(YearLength(2000), 366);
+    EXPECT_EQ(YearLength(2100), 365);
+}
+
+TEST(Calendar, ReadingsOutsideTheCalendarStayInsideTheYear) {
+    EXPECT_EQ(DayOfYear(2025, 0, 0), 1);
+    EXPECT_EQ(DayOfYear(2025, 13, 40), 365);
+    EXPECT_EQ(DayOfYear(2025, 2, 30), 59);
+    const RhythmSnapshot s = EvaluateRhythm(LocalMoment{2025, 99, -3, 77, -1, 0});
+    for (Activeness a : s.activeness) {
+        EXPECT_LE(a, 100);
+    }
+}
+
+TEST(ExtendedPrecision, ScopeRestoresTheCallersControlWord) {
+    std::uint16_t before = 0;
+    __asm__ volatile("fnstcw %0" : "=m"(before));
+    const std::uint16_t doublePrecision = static_cast<std::uint16_t>((before & ~0x0300) | 0x0200);
+    __asm__ volatile("fldcw %0" : : "m"(doublePrecision));
+    {
+        const ExtendedPrecisionScope precision;
+        volatile long double one = 1.0L;
+        volatile long double tiny = 0x1p-60L;
+        EXPECT_NE(one + tiny, one);  // 64-bit significand in force
+    }
+    std::uint16_t after = 0;
+    __asm__ volatile("fnstcw %0" : "=m"(after));
+    EXPECT_EQ(after, doublePrecision);
+    __asm__ volatile("fldcw %0" : : "m"(before));
+}
+
+}  // namespace
+}  // namespace mr

@@ -1,0 +1,60 @@
+#include "text/date_caption.hpp"
+
+#include <gtest/gtest.h>
+
+namespace mr {
+namespace {
+
+struct CaptionCase {
+    UiLanguage language;
+    int year;
+    int month;
+    int day;
+    std::u16string_view expected;
+};
+
+TEST(DateCaption, FollowsThePatternInBothLanguages) {
+    const CaptionCase cases[] = {
+        {UiLanguage::English, 2025, 1, 1, u"01 Jan 2025"},
+        {UiLanguage::Russian, 2025, 1, 1, u"01 Янв 2025"},
+        {UiLanguage::English, 2026, 9, 9, u"09 Sen 2026"},
+        {UiLanguage::Russian, 2026, 9, 30, u"30 Сен 2026"},
+        {UiLanguage::English, 2024, 5, 10, u"10 May 2024"},
+        {UiLanguage::Russian, 2024, 5, 31, u"31 Май 2024"},
+        {UiLanguage::English, 2026, 12, 8, u"08 Dec 2026"},
+        {UiLanguage::Russian, 2026, 12, 8, u"08 Дек 2026"},
+        // The turn of a month: day, month and year always from one date.
+        {UiLanguage::English, 2024, 2, 29, u"29 Feb 2024"},
+        {UiLanguage::English, 2024, 3, 1, u"01 Mar 2024"},
+        {UiLanguage::Russian, 2023, 12, 31, u"31 Дек 2023"},
+        {UiLanguage::Russian, 2024, 1, 1, u"01 Янв 2024"},
+    };
+    for (const CaptionCase& c : cases) {
+        const std::u16string caption = DateCaption(c.language, c.year, c.month, c.day);
+        EXPECT_TRUE(caption == c.expected) << c.year << '-' << c.month << '-' << c.day;
+        EXPECT_EQ(caption.size(), 11U);
+    }
+}
+
+TEST(DateCaption, EveryMonthHasItsOwnThreeLetters) {
+    const std::u16string_view english[] = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
+                                           u"Jul", u"Aug", u"Sen", u"Oct", u"Nov", u"Dec"};
+    const std::u16string_view russian[] = {u"Янв", u"Фев", u"Мар", u"Апр", u"Май", u"Июн",
+                                           u"Июл", u"Авг", u"Сен", u"Окт", u"Ноя", u"Дек"};
+    for (int month = 1; month <= 12; ++month) {
+        const auto i = static_cast<std::size_t>(month - 1);
+        EXPECT_TRUE(MonthAbbreviation(UiLanguage::English, month) == english[i]) << month;
+        EXPECT_TRUE(MonthAbbreviation(UiLanguage::Russian, month) == russian[i]) << month;
+    }
+}
+
+TEST(DateCaption, YearsKeepAtLeastFourDigitsAndBadFieldsStaySafe) {
+    EXPECT_TRUE(DateCaption(UiLanguage::English, 987, 7, 4) == u"04 Jul 0987");
+    EXPECT_TRUE(DateCaption(UiLanguage::English, 30827, 12, 31) == u"31 Dec 30827");
+    EXPECT_TRUE(MonthAbbreviation(UiLanguage::English, 0).empty());
+    EXPECT_TRUE(MonthAbbreviation(UiLanguage::Russian, 13).empty());
+    EXPECT_TRUE(DateCaption(UiLanguage::English, -1, 0, -5) == u"00  0000");
+}
+
+}  // namespace
+}  // namespace mr
