@@ -1,0 +1,213 @@
+// A small Win32 host for the end-to-end tests: it plays the parts of the system that a test
+// cannot play from X (a parent window for the preview, a look at the saver's window styles).
+//
+//   e2e_host window-info
+//       Prints the saver window's class styles, window styles, rectangle and the desktop's.
+//   e2e_host preview <width> <height> <saver.scr> <handle-form> <hold-ms>
+//       Makes a host window of width x height inside a top-level window, starts the saver with
+//       "/p <handle>" (handle-form: dec, dollar, x, X, 0x, 0X), reports where the client area is
+//       on the screen, keeps the window for hold-ms, destroys it and reports how the saver ended.
+//
+// Output is one line per fact, "KEY value ...", read by tests/e2e/harness.py.
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr wchar_t kSaverClass[] = L"MyPelmarScreenSaverClass";
+constexpr wchar_t kHostClass[] = L"MemoryRhythmsTestHost";
+
+void Say(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+void Say(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+unsigned long long HandleValue(HWND window) {
+    return static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window));
+}
+
+void PrintRect(const char* key, const RECT& r) {
+    Say("%s %ld %ld %ld %ld", key, r.left, r.top, r.right, r.bottom);
+}
+
+int WindowInfo() {
+    HWND saver = FindWindowW(kSaverClass, nullptr);
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    PrintRect("DESKTOP", desktop);
+    if (saver == nullptr) {
+        Say("FOUND 0");
+        return 1;
+    }
+    Say("FOUND 1");
+    wchar_t title[64] = {};
+    GetWindowTextW(saver, title, 64);
+    Say("TITLE_IS_MYSAVER %d", std::wcscmp(title, L"MySaver") == 0 ? 1 : 0);
+    Say("CLASS_STYLE 0x%08lx", static_cast<unsigned long>(GetClassLongW(saver, GCL_STYLE)));
+    Say("CLASS_CURSOR %d", GetClassLongPtrW(saver, GCLP_HCURSOR) != 0 ? 1 : 0);
+    Say("CLASS_BRUSH %d", GetClassLongPtrW(saver, GCLP_HBRBACKGROUND) != 0 ? 1 : 0);
+    Say("STYLE 0x%08lx", static_cast<unsigned long>(GetWindowLongW(saver, GWL_STYLE)));
+    Say("EXSTYLE 0x%08lx", static_cast<unsigned long>(GetWindowLongW(saver, GWL_EXSTYLE)));
+    RECT rect{};
+    GetWindowRect(saver, &rect);
+    PrintRect("RECT", rect);
+    RECT client{};
+    GetClientRect(saver, &client);
+    PrintRect("CLIENT", client);
+    Say("VISIBLE %d", IsWindowVisible(saver) ? 1 : 0);
+    return 0;
+}
+
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        RECT client{};
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        return 1;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+std::wstring HandleText(HWND window, const char* form) {
+    const auto value = static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(window));
+    wchar_t buffer[32] = {};
+    const std::string f = form;
+    if (f == "dollar") {
+        std::swprintf(buffer, 32, L"$%lX", value);
+    } else if (f == "x") {
+        std::swprintf(buffer, 32, L"x%lx", value);
+    } else if (f == "X") {
+        std::swprintf(buffer, 32, L"X%lX", value);
+    } else if (f == "0x") {
+        std::swprintf(buffer, 32, L"0x%lx", value);
+    } else if (f == "0X") {
+        std::swprintf(buffer, 32, L"0X%lX", value);
+    } else {
+        std::swprintf(buffer, 32, L"%lu", value);
+    }
+    return buffer;
+}
+
+int Preview(int width, int height, const char* saverPath, const char* form, DWORD holdMs) {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = HostProc;
+    windowClass.hInstance = module;
+    windowClass.lpszClassName = kHostClass;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    RegisterClassW(&windowClass);
+
+    // Like the display settings: a frameless child window of the preview's size inside a
+    // top-level window; the saver gets the child's handle.
+    RECT frame{0, 0, width + 40, height + 40};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    HWND top = CreateWindowExW(0, kHostClass, L"Preview host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               100, 100, frame.right - frame.left, frame.bottom - frame.top,
+                               nullptr, nullptr, module, nullptr);
+    HWND host = top == nullptr ? nullptr
+                               : CreateWindowExW(0, kHostClass, L"", WS_CHILD | WS_VISIBLE, 20, 20,
+                                                 width, height, top, nullptr, module, nullptr);
+    if (host == nullptr) {
+        Say("ERROR no host window");
+        return 2;
+    }
+    PumpFor(300);
+    POINT origin{0, 0};
+    ClientToScreen(host, &origin);
+    RECT client{};
+    GetClientRect(host, &client);
+    Say("HOST %llu", HandleValue(host));
+    Say("CLIENT_ORIGIN %ld %ld", origin.x, origin.y);
+    Say("CLIENT_SIZE %ld %ld", client.right, client.bottom);
+
+    wchar_t path[MAX_PATH] = {};
+    MultiByteToWideChar(CP_UTF8, 0, saverPath, -1, path, MAX_PATH);
+    std::wstring commandLine = L"\"";
+    commandLine += path;
+    commandLine += L"\" /p ";
+    commandLine += HandleText(host, form);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        Say("ERROR CreateProcess %lu", GetLastError());
+        return 2;
+    }
+    HWND child = nullptr;
+    for (int i = 0; i < 200 && child == nullptr; ++i) {
+        PumpFor(50);
+        child = FindWindowExW(host, nullptr, kSaverClass, nullptr);
+    }
+    if (child == nullptr) {
+        Say("CHILD 0");
+    } else {
+        RECT childRect{};
+        GetWindowRect(child, &childRect);
+        Say("CHILD 1");
+        Say("CHILD_STYLE 0x%08lx", static_cast<unsigned long>(GetWindowLongW(child, GWL_STYLE)));
+        PrintRect("CHILD_RECT", childRect);
+    }
+    PumpFor(1500);  // the first paint
+    Say("READY");
+    PumpFor(holdMs);
+    const DWORD destroyed = GetTickCount();
+    DestroyWindow(top);
+    PumpFor(50);
+    const DWORD waited = WaitForSingleObject(process.hProcess, 10000);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    Say("EXIT %d %lu %lu", waited == WAIT_OBJECT_0 ? 1 : 0, exitCode,
+        static_cast<unsigned long>(GetTickCount() - destroyed));
+    if (waited != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::string(argv[1]) == "window-info") {
+        return WindowInfo();
+    }
+    if (argc >= 7 && std::string(argv[1]) == "preview") {
+        return Preview(std::atoi(argv[2]), std::atoi(argv[3]), argv[4], argv[5],
+                       static_cast<DWORD>(std::strtoul(argv[6], nullptr, 10)));
+    }
+    std::fprintf(stderr, "usage: e2e_host window-info | preview W H saver form hold-ms\n");
+    return 2;
+}

@@ -1,0 +1,58 @@
+// Stand-ins for the system's password libraries, for the end-to-end tests. Built twice: as
+// PASSWORD.CPL (VerifyScreenSavePwd) and as MPR.DLL (PwdChangePasswordA). Each appends one line
+// per call to the file named by MR_FAKE_LOG; VerifyScreenSavePwd answers MR_FAKE_ANSWER (0 or 1,
+// default 1).
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void AppendToLog(const char* line) {
+    char path[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("MR_FAKE_LOG", path, MAX_PATH) == 0) {
+        return;
+    }
+    if (FILE* log = std::fopen(path, "a")) {
+        std::fputs(line, log);
+        std::fputs("\n", log);
+        std::fclose(log);
+    }
+}
+
+}  // namespace
+
+#ifdef MR_FAKE_PASSWORD_CPL
+extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND owner) {
+    char answer[8] = {};
+    GetEnvironmentVariableA("MR_FAKE_ANSWER", answer, sizeof(answer));
+    const BOOL verified = answer[0] == '0' ? FALSE : TRUE;
+    char line[128];
+    std::snprintf(line, sizeof(line), "VerifyScreenSavePwd owner=%lu answer=%d",
+                  static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(owner)), verified);
+    AppendToLog(line);
+    return verified;
+}
+#endif
+
+#ifdef MR_FAKE_MPR
+extern "C" __declspec(dllexport) DWORD WINAPI
+    PwdChangePasswordA(LPCSTR keyName, HWND owner, UINT reserved1, UINT reserved2) {
+    char line[256];
+    int used = std::snprintf(line, sizeof(line), "PwdChangePasswordA key=");
+    for (const char* c = keyName; c != nullptr && *c != '\0' && used < 200; ++c) {
+        used += std::snprintf(line + used, sizeof(line) - static_cast<size_t>(used), "%02x",
+                              static_cast<unsigned char>(*c));
+    }
+    std::snprintf(
+        line + used, sizeof(line) - static_cast<size_t>(used), " owner=%lu reserved=%u,%u",
+        static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(owner)), reserved1, reserved2);
+    AppendToLog(line);
+    return 0;
+}
+#endif

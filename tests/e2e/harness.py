@@ -1,0 +1,214 @@
+"""Drives the real screen saver under Wine for the end-to-end tests.
+
+Each test gets a fresh virtual X display of the size it needs and a fresh Wine session on it
+(the prefix's wineserver is ended before and after, so the desktop takes the new display's size).
+Input is real X input through xdotool; screenshots are real X screenshots through ImageMagick.
+"""
+
+import contextlib
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+SAVER = os.environ.get("MR_SAVER", "")
+E2E_HOST = os.environ.get("MR_E2E_HOST", "")
+FAKE_PASSWORD_CPL = os.environ.get("MR_FAKE_PASSWORD_CPL", "")
+FAKE_MPR = os.environ.get("MR_FAKE_MPR", "")
+SCENE_PROBE = os.environ.get("MR_SCENE_PROBE", "")
+
+
+def wine_env(extra=None):
+    env = dict(os.environ)
+    env.setdefault("WINEDEBUG", "-all")
+    env.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
+    if extra:
+        env.update(extra)
+    return env
+
+
+def end_wine_session(env=None):
+    subprocess.run(["wineserver", "-k"], env=env or wine_env(), stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=30, check=False)
+    subprocess.run(["wineserver", "-w"], env=env or wine_env(), stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=30, check=False)
+
+
+def system_directory():
+    """Where a 32-bit program's GetSystemDirectoryW points inside the prefix."""
+    prefix = os.environ["WINEPREFIX"]
+    wow = os.path.join(prefix, "drive_c", "windows", "syswow64")
+    return wow if os.path.isdir(wow) else os.path.join(prefix, "drive_c", "windows", "system32")
+
+
+def windows_path(unix_path):
+    return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
+
+
+class Display:
+    """An Xvfb display of the given size, with its own Wine session."""
+
+    def __init__(self, width, height):
+        self.width = width
+        self.height = height
+        self.number = None
+        self.process = None
+
+    def __enter__(self):
+        number = 120
+        while os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            number += 1
+        self.number = number
+        self.process = subprocess.Popen(
+            ["Xvfb", f":{number}", "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.env = wine_env({"DISPLAY": f":{number}"})
+        deadline = time.monotonic() + 10
+        while subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL).returncode != 0:
+            if time.monotonic() > deadline:
+                raise RuntimeError("Xvfb did not start")
+            time.sleep(0.05)
+        end_wine_session(self.env)
+        return self
+
+    def __exit__(self, *exc):
+        end_wine_session(self.env)
+        self.process.terminate()
+        try:
+            self.process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+        return False
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True, timeout=10)
+
+    def screenshot(self):
+        raw = subprocess.run(["import", "-silent", "-window", "root", "-depth", "8", "rgb:-"],
+                             env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                             check=True, timeout=30).stdout
+        return Image(self.width, self.height, raw)
+
+    def save_png(self, path):
+        subprocess.run(["import", "-silent", "-window", "root", path], env=self.env, check=True,
+                       timeout=30)
+
+    def wine(self, *args, extra_env=None, cwd=None):
+        env = dict(self.env)
+        if extra_env:
+            env.update(extra_env)
+        return subprocess.Popen(["wine", *args], env=env, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, text=True, cwd=cwd,
+                                start_new_session=True)
+
+    def run_host(self, *args, timeout=60, extra_env=None):
+        process = self.wine(E2E_HOST, *args, extra_env=extra_env)
+        out, _ = process.communicate(timeout=timeout)
+        return parse_facts(out)
+
+
+class Image:
+    def __init__(self, width, height, raw):
+        assert len(raw) == width * height * 3, (len(raw), width, height)
+        self.width = width
+        self.height = height
+        self.raw = raw
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.raw[i:i + 3])
+
+    def inside(self, x, y):
+        return 0 <= x < self.width and 0 <= y < self.height
+
+    def count_where(self, box, predicate):
+        left, top, right, bottom = box
+        count = 0
+        for y in range(max(top, 0), min(bottom, self.height)):
+            for x in range(max(left, 0), min(right, self.width)):
+                if predicate(self.pixel(x, y)):
+                    count += 1
+        return count
+
+
+def parse_facts(text):
+    facts = {}
+    for line in (text or "").splitlines():
+        parts = line.strip().split()
+        if parts:
+            facts[parts[0]] = parts[1:]
+    return facts
+
+
+class Saver:
+    """One run of the saver: started with wine, ended by the test or by itself."""
+
+    def __init__(self, display, args, extra_env=None, cwd=None, saver=None):
+        self.display = display
+        self.started = time.monotonic()
+        self.process = display.wine(saver or SAVER, *args, extra_env=extra_env, cwd=cwd)
+
+    def wait_for_window(self, timeout=30):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.process.poll() is not None:
+                return None
+            facts = self.display.run_host("window-info")
+            if facts.get("FOUND") == ["1"]:
+                return facts
+            time.sleep(0.2)
+        return None
+
+    def exited_within(self, seconds):
+        try:
+            self.process.wait(timeout=seconds)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+    def running(self):
+        return self.process.poll() is None
+
+    def exit_code(self):
+        return self.process.returncode
+
+    def stop(self):
+        if self.process.poll() is None:
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait(timeout=10)
+
+
+@contextlib.contextmanager
+def installed_system_library(source, name):
+    """Places a stand-in system library in the prefix's system directory for one test."""
+    target = os.path.join(system_directory(), name)
+    backup = None
+    if os.path.exists(target):
+        backup = target + ".e2e-backup"
+        shutil.move(target, backup)
+    shutil.copyfile(source, target)
+    try:
+        yield target
+    finally:
+        os.remove(target)
+        if backup:
+            shutil.move(backup, target)
+
+
+def read_log(path):
+    if not os.path.exists(path):
+        return []
+    with open(path, encoding="ascii", errors="replace") as log:
+        return [line.strip() for line in log if line.strip()]
+
+
+def temp_log():
+    handle, path = tempfile.mkstemp(prefix="mr-e2e-", suffix=".log")
+    os.close(handle)
+    os.remove(path)
+    return path
