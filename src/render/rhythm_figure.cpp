@@ -1,0 +1,110 @@
+#include <array>
+
+#include "model/extended_math.hpp"
+#include "render/dial_ring.hpp"
+#include "text/catalogue.hpp"
+
+namespace mr {
+
+namespace {
+
+// The figure's constants, each 4.1, 0.005 and 2 pi rounded to a 64-bit significand.
+constexpr long double kScaleDivisor = 4.1L;
+constexpr long double kParameterStep = 0.005L;
+
+// (12 - 2j) * pi / 7, held as a double: the direction of type j's curve.
+double TypeAngle(MemoryType type) {
+    const int multiple = 12 - 2 * static_cast<int>(Index(type));
+    return static_cast<double>(static_cast<long double>(multiple) * kPi / 7);
+}
+
+double NextParameter(double t) {
+    return static_cast<double>(t + kParameterStep);
+}
+
+// (sin t + 1) * s, held as a double, once per step.
+double Growth(double t, double scale) {
+    return static_cast<double>((ExtSin(t) + 1) * scale);
+}
+
+// Each value is rounded to a double where the figure has always held one: the sine and cosine,
+// the day factor's product and the growth's product.
+FigureOffset OffsetOf(double angle, double t, double growth, double dayFactor) {
+    const long double sum = static_cast<long double>(angle) + t;
+    auto u = static_cast<double>(ExtSin(sum));
+    auto v = static_cast<double>(ExtCos(sum));
+    const long double factor = dayFactor;
+    u = static_cast<double>(u * factor);
+    v = static_cast<double>(v * factor);
+    u = static_cast<double>(u * static_cast<long double>(growth));
+    v = static_cast<double>(v * static_cast<long double>(growth));
+    return FigureOffset{u, v};
+}
+
+// The loop of the figure, shared by the drawing and by the point list.
+template <typename Visit>
+void TraceFigure(const SceneGeometry& geometry, const DayFactorSet& dayFactors, Visit&& visit) {
+    const ExtendedPrecisionScope precision;
+    const std::int32_t r = geometry.RingRadius;
+    const double scale = FigureScale(r);
+    const Point centre = RingCentre(geometry, r, kRingCentreOffset);
+    std::array<double, kMemoryTypeCount> angles{};
+    for (const MemoryType type : kAllMemoryTypes) {
+        angles[Index(type)] = TypeAngle(type);
+    }
+    for (double t = 0; kTwoPi >= t; t = NextParameter(t)) {
+        const double growth = Growth(t, scale);
+        for (const MemoryType type : kAllMemoryTypes) {
+            const FigureOffset offset =
+                OffsetOf(angles[Index(type)], t, growth, dayFactors[Index(type)]);
+            visit(Point{Wrap32(std::int64_t{centre.x} - TruncateToInt32(offset.u)),
+                        Wrap32(std::int64_t{centre.y} - TruncateToInt32(offset.v))},
+                  type);
+        }
+    }
+}
+
+}  // namespace
+
+double FigureScale(std::int32_t ringRadius) {
+    const ExtendedPrecisionScope precision;
+    return static_cast<double>(static_cast<long double>(ringRadius) / kScaleDivisor);
+}
+
+double FigureParameter(std::size_t step) {
+    const ExtendedPrecisionScope precision;
+    double t = 0;
+    for (std::size_t i = 0; i < step; ++i) {
+        t = NextParameter(t);
+    }
+    return t;
+}
+
+FigureOffset FigureOffsetAt(double scale, double t, MemoryType type, double dayFactor) {
+    const ExtendedPrecisionScope precision;
+    return OffsetOf(TypeAngle(type), t, Growth(t, scale), dayFactor);
+}
+
+std::vector<FigurePixel> RhythmFigurePixels(const SceneGeometry& geometry,
+                                            const DayFactorSet& dayFactors) {
+    std::vector<FigurePixel> pixels;
+    pixels.reserve(kFigurePixels);
+    TraceFigure(geometry, dayFactors, [&pixels](Point position, MemoryType type) {
+        pixels.push_back({position, type});
+    });
+    return pixels;
+}
+
+void DrawRhythmFigure(PaintContext& context) {
+    std::array<RgbColour, kMemoryTypeCount> colours{};
+    for (const MemoryType type : kAllMemoryTypes) {
+        colours[Index(type)] = TypeColour(type);
+    }
+    DrawingSurface& surface = context.surface;
+    TraceFigure(context.geometry, context.snapshot.dayFactors,
+                [&surface, &colours](Point position, MemoryType type) {
+                    surface.SetPixel(position.x, position.y, colours[Index(type)]);
+                });
+}
+
+}  // namespace mr

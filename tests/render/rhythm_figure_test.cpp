@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/extended_math.hpp"
+#include "render/dial_ring.hpp"
+
+namespace mr {
+namespace {
+
+// Day factors chosen for the worked points: type 0 and 3 at 1.0 and type 6 at 1.5 for step 0;
+// type 0 at 2.0 and type 6 at 1.0 for the later steps. The others play no part.
+constexpr DayFactorSet kStartFactors = {1.0, 0.5, 0.5, 1.0, 0.5, 0.5, 1.5};
+constexpr DayFactorSet kLaterFactors = {2.0, 0.5, 0.5, 0.5, 0.5, 0.5, 1.0};
+
+struct WorkedPoint {
+    std::int32_t width;
+    std::int32_t height;
+    const DayFactorSet* factors;
+    std::size_t step;
+    MemoryType type;
+    double u;
+    double v;
+    double tolerance;  // the table gives u and v to two decimals, or two significant digits
+    Point pixel;
+};
+
+const WorkedPoint kWorkedPoints[] = {
+    {1920, 1080, &kStartFactors, 0, MemoryType::WorldOutlooking, 0, 113.41, 0.005, {960, 427}},
+    {1920, 1080, &kStartFactors, 0, MemoryType::Motorical, -59.11, 47.14, 0.005, {1019, 493}},
+    {1920, 1080, &kStartFactors, 0, MemoryType::Logical, 32.81, -68.12, 0.005, {928, 608}},
+    {1920, 1080, &kLaterFactors, 314, MemoryType::WorldOutlooking, 151.22, 0.12, 0.005, {809, 540}},
+    {1920, 1080, &kLaterFactors, 314, MemoryType::Motorical, 188.38, 236.61, 0.005, {772, 304}},
+    {1920,
+     1080,
+     &kLaterFactors,
+     942,
+     MemoryType::WorldOutlooking,
+     -2.2e-4,
+     -5.2e-7,
+     0.05e-4,
+     {960, 540}},
+    // The preview: r is negative, so the curves turn half a turn and leave the window.
+    {152, 112, &kStartFactors, 0, MemoryType::WorldOutlooking, 0, -63.66, 0.005, {76, 119}},
+    {152, 112, &kStartFactors, 0, MemoryType::Motorical, 33.18, -26.46, 0.005, {43, 82}},
+};
+
+TEST(RhythmFigure, WorkedPoints) {
+    for (const WorkedPoint& point : kWorkedPoints) {
+        SCOPED_TRACE(testing::Message() << point.width << "x" << point.height << " step "
+                                        << point.step << " type " << Index(point.type));
+        const SceneGeometry g = ComputeSceneGeometry(point.width, point.height);
+        const double t = FigureParameter(point.step);
+        const FigureOffset offset = FigureOffsetAt(FigureScale(g.RingRadius), t, point.type,
+                                                   (*point.factors)[Index(point.type)]);
+        EXPECT_NEAR(offset.u, point.u, point.tolerance);
+        // Step 942's v is a rounding residue: only its size and sign are stated.
+        const double vTolerance = point.step == 942 ? 0.05e-7 : point.tolerance;
+        EXPECT_NEAR(offset.v, point.v, vTolerance);
+
+        const std::vector<FigurePixel> pixels = RhythmFigurePixels(g, *point.factors);
+        ASSERT_EQ(pixels.size(), kFigurePixels);
+        const FigurePixel& pixel = pixels[point.step * kMemoryTypeCount + Index(point.type)];
+        EXPECT_EQ(pixel.type, point.type);
+        EXPECT_EQ(pixel.position, point.pixel);
+    }
+}
+
+TEST(RhythmFigure, ScaleAndParameter) {
+    EXPECT_NEAR(FigureScale(310), 75.61, 0.005);
+    EXPECT_NEAR(FigureScale(-174), -42.44, 0.005);
+    // s is held as a double: r / 4.1 rounded once from extended precision.
+    EXPECT_EQ(FigureScale(310), static_cast<double>(310.0L / 4.1L));
+    // The accumulated t: 1,256 additions stay below 6.28 and 2 pi, the next one passes 2 pi.
+    EXPECT_LT(FigureParameter(1256), 6.28);
+    EXPECT_GT(FigureParameter(1257), static_cast<double>(kTwoPi));
+    EXPECT_EQ(FigureParameter(1), 0.005);
+    EXPECT_EQ(FigureParameter(314), static_cast<double>(FigureParameter(313) + 0.005L));
+}
+
+TEST(RhythmFigure, StepsPixelsAndOrder) {
+    const SceneGeometry g = ComputeSceneGeometry(1920, 1080);
+    const std::vector<FigurePixel> pixels = RhythmFigurePixels(g, kStartFactors);
+    ASSERT_EQ(pixels.size(), 8799u);
+    EXPECT_EQ(kFigureSteps, 1257u);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        ASSERT_EQ(Index(pixels[i].type), i % 7) << i;
+    }
+    // Every point lies within 4r / 4.1 of the centre, inside the ring.
+    for (const FigurePixel& pixel : pixels) {
+        const double dx = pixel.position.x - 960;
+        const double dy = pixel.position.y - 540;
+        ASSERT_LE(std::sqrt(dx * dx + dy * dy), 4 * 310 / 4.1 + 1.5);
+    }
+}
+
+TEST(RhythmFigure, ZeroDayFactorCollapsesOntoTheCentre) {
+    const DayFactorSet factors = {0.0, 2.0, 2.0, 2.0, 2.0, 2.0, 0.0};
+    const std::vector<FigurePixel> pixels =
+        RhythmFigurePixels(ComputeSceneGeometry(1920, 1080), factors);
+    std::size_t onCentre = 0;
+    for (const FigurePixel& pixel : pixels) {
+        if (pixel.type == MemoryType::Motorical || pixel.type == MemoryType::WorldOutlooking) {
+            ASSERT_EQ(pixel.position, (Point{960, 540}));
+            ++onCentre;
+        }
+    }
+    EXPECT_EQ(onCentre, 2 * kFigureSteps);
+}
+
+TEST(RhythmFigure, FarPointsPointWhereTheTypesPeak) {
+    // At t = pi / 2 (step 314) a type's point is farthest out, in the direction (-cos phi, sin
+    // phi): type 6 to the left, type 3 (phi = 6 pi / 7) to the right and slightly below.
+    const DayFactorSet factors = {2.0, 2.0, 2.0, 2.0, 2.0, 2.0, 2.0};
+    const std::vector<FigurePixel> pixels =
+        RhythmFigurePixels(ComputeSceneGeometry(1920, 1080), factors);
+    const Point world = pixels[314 * 7 + 6].position;
+    EXPECT_EQ(world.y, 540);
+    EXPECT_EQ(world.x, 960 - 302);  // 2 * 2 * 75.61, truncated
+    const Point logical = pixels[314 * 7 + 3].position;
+    EXPECT_GT(logical.x, 960 + 250);
+    EXPECT_GT(logical.y, 540 + 50);
+}
+
+}  // namespace
+}  // namespace mr
