@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -18,17 +17,9 @@
 
 #include "render/drawing_surface.hpp"
 #include "render/scene_geometry.hpp"
+#include "render/test_printers.hpp"
 
 namespace mr {
-
-// Readable failure messages for the values the tests compare.
-inline void PrintTo(Point point, std::ostream* out) {
-    *out << "(" << point.x << ", " << point.y << ")";
-}
-inline void PrintTo(RgbColour colour, std::ostream* out) {
-    *out << "rgb(" << int{colour.red} << ", " << int{colour.green} << ", " << int{colour.blue}
-         << ")";
-}
 
 enum class Call : std::uint8_t {
     BeginPaint,
