@@ -27,12 +27,27 @@ double Growth(double t, double scale) {
     return static_cast<double>((ExtSin(t) + 1) * scale);
 }
 
+// Sine and cosine of one argument in a single x87 instruction. fsincos gives bit for bit what
+// fsin and fcos give (the figure's tests compare every point against those two), at well under
+// half the cost; the figure needs 17,598 of these pairs per paint.
+struct SineCosine {
+    long double sine;
+    long double cosine;
+};
+
+SineCosine ExtSinCos(long double x) {
+    SineCosine result{};
+    __asm__("fsincos" : "=t"(result.cosine), "=u"(result.sine) : "0"(x));
+    return result;
+}
+
 // Each value is rounded to a double where the figure has always held one: the sine and cosine,
 // the day factor's product and the growth's product.
 FigureOffset OffsetOf(double angle, double t, double growth, double dayFactor) {
     const long double sum = static_cast<long double>(angle) + t;
-    auto u = static_cast<double>(ExtSin(sum));
-    auto v = static_cast<double>(ExtCos(sum));
+    const SineCosine sc = ExtSinCos(sum);
+    auto u = static_cast<double>(sc.sine);
+    auto v = static_cast<double>(sc.cosine);
     const long double factor = dayFactor;
     u = static_cast<double>(u * factor);
     v = static_cast<double>(v * factor);

@@ -4,6 +4,7 @@
 
 #include "model/extended_math.hpp"
 #include "render/dial_ring.hpp"
+#include "render/test_printers.hpp"
 
 namespace mr {
 namespace {
@@ -120,6 +121,42 @@ TEST(RhythmFigure, FarPointsPointWhereTheTypesPeak) {
     const Point logical = pixels[314 * 7 + 3].position;
     EXPECT_GT(logical.x, 960 + 250);
     EXPECT_GT(logical.y, 540 + 50);
+}
+
+// Every point, against the figure's definition worked out here with the x87 fsin and fcos: the
+// drawing takes both from one fsincos, which must give the same bits.
+TEST(RhythmFigure, EveryPointAsDefined) {
+    const DayFactorSet factors = {0.37, 1.99, 1.25, 0.5, 1.62, 0.78, 0.1};
+    for (const std::int32_t side : {1080, 112, 768}) {
+        SCOPED_TRACE(side);
+        const SceneGeometry g = ComputeSceneGeometry(side + 100, side);
+        const std::vector<FigurePixel> pixels = RhythmFigurePixels(g, factors);
+        ASSERT_EQ(pixels.size(), kFigurePixels);
+        const ExtendedPrecisionScope precision;
+        const std::int32_t r = g.RingRadius;
+        const auto s = static_cast<double>(static_cast<long double>(r) / 4.1L);
+        double t = 0;
+        for (std::size_t step = 0; step < kFigureSteps; ++step) {
+            const auto growth = static_cast<double>((ExtSin(t) + 1) * s);
+            for (std::size_t j = 0; j < kMemoryTypeCount; ++j) {
+                const auto phi = static_cast<double>(
+                    static_cast<long double>(12 - 2 * static_cast<int>(j)) * kPi / 7);
+                auto u = static_cast<double>(ExtSin(static_cast<long double>(phi) + t));
+                auto v = static_cast<double>(ExtCos(static_cast<long double>(phi) + t));
+                u = static_cast<double>(static_cast<long double>(u) * factors[j]);
+                v = static_cast<double>(static_cast<long double>(v) * factors[j]);
+                u = static_cast<double>(static_cast<long double>(u) * growth);
+                v = static_cast<double>(static_cast<long double>(v) * growth);
+                const Point expected{r + 230 - static_cast<std::int32_t>(u) + g.OffsetX,
+                                     r + 230 - static_cast<std::int32_t>(v) + g.OffsetY};
+                ASSERT_EQ(pixels[step * kMemoryTypeCount + j].position, expected)
+                    << "step " << step << " type " << j;
+            }
+            t = static_cast<double>(t + 0.005L);
+        }
+        EXPECT_LT(t - 0.005, static_cast<double>(kTwoPi));
+        EXPECT_GT(static_cast<long double>(t), kTwoPi);
+    }
 }
 
 }  // namespace
