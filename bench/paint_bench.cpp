@@ -228,6 +228,39 @@ private:
     std::map<mr::GdiHandle, std::size_t> slots_;
 };
 
+// Draws nothing: a paint onto it costs the program's own logic alone.
+class NullSurface final : public mr::DrawingSurface {
+public:
+    void BeginPaint() override {}
+    void EndPaint() override {}
+    void CreateMemoryDc() override {}
+    void DeleteMemoryDc() override {}
+    mr::GdiHandle CreateFontFromTemplate(const mr::FontTemplate&) override { return ++next_; }
+    mr::GdiHandle CreatePen(mr::RgbColour) override { return ++next_; }
+    mr::GdiHandle CreateSolidBrush(mr::RgbColour) override { return ++next_; }
+    mr::GdiHandle LoadBitmapResource(std::u16string_view) override { return ++next_; }
+    mr::GdiHandle SelectObject(mr::DcTarget, mr::GdiHandle) override { return 1; }
+    void DeleteObject(mr::GdiHandle) override {}
+    void SetTextColour(mr::RgbColour) override {}
+    void SetTransparentBackground() override {}
+    void Rectangle(int, int, int, int) override {}
+    void Ellipse(int, int, int, int) override {}
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void SetPixel(int x, int y, mr::RgbColour) override { sink_ += x ^ y; }
+    mr::TextExtent MeasureText(std::u16string_view text) override {
+        return {static_cast<int>(text.size()) * 7, 14};
+    }
+    void WriteText(int, int, std::u16string_view) override {}
+    void CopyFromMemoryDc(int, int, int, int) override {}
+
+    int sink() const { return sink_; }
+
+private:
+    mr::GdiHandle next_ = 16;
+    int sink_ = 0;
+};
+
 // The recorded calls, straight onto GDI.
 void Replay(const Recording& recording, HDC dc, HINSTANCE module) {
     std::vector<HGDIOBJ> slots = recording.initialSlots;
@@ -341,6 +374,8 @@ int main(int argc, char** argv) {
     inputs.width = kWidth;
     inputs.height = kHeight;
     inputs.moment = mr::LocalMoment{2026, 12, 8, 14, 37, 0};
+    // MR_PREVIEW=1: the preview scene, background, ring and figure only.
+    inputs.preview = std::getenv("MR_PREVIEW") != nullptr;
 
     mr::DcSurface surface(dc, module);
     Recording recording;
@@ -386,6 +421,18 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The program's logic alone, on a surface that draws nothing.
+    NullSurface null;
+    std::vector<double> logic;
+    for (int i = 0; i < repetitions; ++i) {
+        LARGE_INTEGER start;
+        LARGE_INTEGER end;
+        ::QueryPerformanceCounter(&start);
+        mr::PaintScene(null, inputs);
+        ::QueryPerformanceCounter(&end);
+        logic.push_back(Seconds(start, end, frequency));
+    }
+
     const double paint = Median(paints);
     const double replay = Median(replays);
     std::printf("calls per paint: %zu\n", recording.calls.size());
@@ -393,6 +440,8 @@ int main(int argc, char** argv) {
     std::printf("paint median:    %.3f ms\n", paint * 1000);
     std::printf("replay median:   %.3f ms\n", replay * 1000);
     std::printf("ratio:           %.3f\n", paint / replay);
+    std::printf("logic median:    %.3f ms (no drawing; %d)\n", Median(logic) * 1000,
+                null.sink() & 1);
     std::printf("paint minimum:   %.3f ms\n",
                 *std::min_element(paints.begin(), paints.end()) * 1000);
     std::printf("replay minimum:  %.3f ms\n",
