@@ -27,6 +27,10 @@ std::int32_t TextLeft(std::int32_t centreX, bool leftSide, std::int32_t width) {
 void DrawPicture(PaintContext& context, Activeness activeness, Point centre) {
     const GdiHandle bitmap =
         context.Own(context.surface.LoadBitmapResource(RatingBitmapName(RatingOf(activeness))));
+    // Without its picture the badge shows none: a copy now would repeat the previous badge's.
+    if (bitmap == 0) {
+        return;
+    }
     context.SelectIntoMemoryDc(bitmap);
     constexpr std::int64_t half = kBadgePictureSize / 2;
     context.surface.CopyFromMemoryDc(Wrap32(centre.x - half), Wrap32(centre.y - half),

@@ -36,6 +36,11 @@ TEST(ClockFace, HourDotsAndLabelsOn1920x1080) {
         {325, 6, {960, 865}},
         {325, 21, {731, 311}},
         {325, 1, {647, 624}},
+        // Products within a rounding error of a whole number: the extended product is truncated
+        // directly (154.99999999999999997 gives 154), not stored as a double first (155).
+        {310, 2, {692, 694}},
+        {310, 8, {1114, 808}},
+        {310, 14, {1228, 386}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "radius " << row.radius << " i " << row.i);
@@ -50,8 +55,17 @@ TEST(ClockFace, HandTips) {
         int minute;
         Point tip;
     } rows[] = {
-        {0, 0, {650, 540}}, {6, 0, {960, 230}},    {12, 0, {1270, 540}}, {18, 0, {960, 850}},
-        {3, 0, {741, 321}}, {14, 37, {1200, 736}}, {23, 59, {651, 541}},
+        {0, 0, {650, 540}},
+        {6, 0, {960, 230}},
+        {12, 0, {1270, 540}},
+        {18, 0, {960, 850}},
+        {3, 0, {741, 321}},
+        {14, 37, {1200, 736}},
+        {23, 59, {651, 541}},
+        // The hand's offsets are held as doubles before truncation: 154.99999999999999993
+        // becomes 155, so at 16:00 the tip stands a pixel right of dot 8, (1114, 808).
+        {16, 0, {1115, 808}},
+        {20, 0, {805, 808}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.hour << ":" << row.minute);

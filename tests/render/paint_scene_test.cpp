@@ -100,6 +100,12 @@ TEST(PaintScene, FullPaintSequence) {
     EXPECT_EQ(calls[cleanUp].handle, RecordingSurface::kStockPen);
     EXPECT_EQ(calls[cleanUp + 1].handle, RecordingSurface::kStockBrush);
     EXPECT_EQ(calls[cleanUp + 2].handle, RecordingSurface::kStockFont);
+    // Every text of the paint is drawn without a box behind it.
+    for (const RecordedCall& call : calls) {
+        if (call.call == Call::WriteText) {
+            EXPECT_TRUE(call.state.transparent);
+        }
+    }
     // The last drawing is the time caption.
     EXPECT_EQ(calls[cleanUp - 1].call, Call::WriteText);
     EXPECT_EQ(calls[cleanUp - 1].text, u"06:15");
@@ -233,6 +239,53 @@ TEST(PaintScene, NothingCarriesOverBetweenPaints) {
         ASSERT_EQ(calls[i].call, calls[first + i].call) << i;
         ASSERT_EQ(calls[i].args, calls[first + i].args) << i;
         ASSERT_EQ(calls[i].text, calls[first + i].text) << i;
+    }
+}
+
+// A font, pen or brush that cannot be made leaves the previous one selected, and the paint goes on.
+TEST(PaintScene, FailedCreationsLeaveThePreviousObjects) {
+    RecordingSurface surface;
+    surface.SetLogPixels(false);
+    surface.SetFailCreations(true);
+    PaintScene(surface, Inputs(1920, 1080));
+    ExpectCleanEnd(surface);
+    std::size_t drawn = 0;
+    for (const RecordedCall& call : surface.calls()) {
+        EXPECT_NE(call.call, Call::Select);
+        EXPECT_NE(call.call, Call::Delete);
+        if (call.call == Call::WriteText || call.call == Call::Ellipse) {
+            EXPECT_EQ(call.state.pen, RecordingSurface::kStockPen);
+            EXPECT_EQ(call.state.font, RecordingSurface::kStockFont);
+            ++drawn;
+        }
+        EXPECT_NE(call.call, Call::CopyFromMemoryDc);  // no picture, no copy
+    }
+    EXPECT_GT(drawn, 26u + 24u + 7u * 3u);
+    EXPECT_EQ(surface.pixelCount(), 8799u);
+}
+
+// Only the first creations fail, up to the subtitle's measurement: the DC's own objects must be
+// learnt from the first selections that take place, and the clean-up puts them back.
+TEST(PaintScene, OriginalObjectsAreLearntFromTheFirstSelectionThatTakesPlace) {
+    RecordingSurface surface;
+    surface.SetLogPixels(false);
+    surface.SetExtentRule([&surface](std::u16string_view text, std::int32_t height) {
+        surface.SetFailCreations(false);
+        return TextExtent{static_cast<std::int32_t>(text.size()) * 8, height};
+    });
+    surface.SetFailCreations(true);
+    PaintScene(surface, Inputs(1920, 1080));
+    ExpectCleanEnd(surface);
+    // Lost: the background and white brushes, the white pen, the fonts of heights 15 and 25.
+    EXPECT_EQ(surface.CreatedCount(ObjectKind::Brush), 1u);
+    EXPECT_EQ(surface.CreatedCount(ObjectKind::Pen), 1u);
+    EXPECT_EQ(surface.CreatedCount(ObjectKind::Font), 24u);
+    for (const RecordedCall& call : surface.calls()) {
+        if (call.call == Call::Ellipse) {
+            // The ring and the dots in whatever the DC held; the tip's disc in gray.
+            const bool tip = call.args[2] - call.args[0] == 10;
+            EXPECT_EQ(call.state.pen == RecordingSurface::kStockPen, !tip);
+        }
     }
 }
 

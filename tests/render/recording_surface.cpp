@@ -82,6 +82,9 @@ void RecordingSurface::RequirePaint(const char* what) {
 }
 
 GdiHandle RecordingSurface::Create(ObjectRecord record) {
+    if (failCreations_) {
+        return 0;
+    }
     const GdiHandle handle = nextHandle_++;
     objects_[handle] = std::move(record);
     return handle;
@@ -168,6 +171,10 @@ GdiHandle RecordingSurface::SelectObject(DcTarget dc, GdiHandle handle) {
     call.dc = dc;
     call.handle = handle;
     const auto found = objects_.find(handle);
+    if (handle == 0) {
+        Fault("SelectObject of a failed creation");
+        return 0;
+    }
     if (found == objects_.end() || found->second.deleted) {
         Fault("SelectObject of an unknown or deleted object");
         return 0;
@@ -206,6 +213,10 @@ GdiHandle RecordingSurface::SelectObject(DcTarget dc, GdiHandle handle) {
 void RecordingSurface::DeleteObject(GdiHandle handle) {
     RecordedCall& call = Begin(Call::Delete);
     call.handle = handle;
+    if (handle == 0) {
+        Fault("DeleteObject of a failed creation");
+        return;
+    }
     const auto found = objects_.find(handle);
     if (found == objects_.end()) {
         Fault("DeleteObject of an unknown object");

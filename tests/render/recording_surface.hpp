@@ -96,6 +96,8 @@ public:
     void SetExtentRule(ExtentRule rule) { extentRule_ = std::move(rule); }
     // The given call (counting every call from 0) throws InjectedFailure before it has any effect.
     void ThrowAtCall(std::size_t index) { throwAt_ = index; }
+    // Every font, pen, brush or bitmap creation fails (gives 0) while this is set.
+    void SetFailCreations(bool fail) { failCreations_ = fail; }
     // Pixels are counted but not logged: for tests that paint many times.
     void SetLogPixels(bool log) { logPixels_ = log; }
 
@@ -156,6 +158,7 @@ private:
     std::size_t throwAt_ = static_cast<std::size_t>(-1);
     std::size_t pixels_ = 0;
     bool logPixels_ = true;
+    bool failCreations_ = false;
     bool painting_ = false;
     bool memoryDc_ = false;
 };

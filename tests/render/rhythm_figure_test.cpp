@@ -70,8 +70,16 @@ TEST(RhythmFigure, WorkedPoints) {
 TEST(RhythmFigure, ScaleAndParameter) {
     EXPECT_NEAR(FigureScale(310), 75.61, 0.005);
     EXPECT_NEAR(FigureScale(-174), -42.44, 0.005);
-    // s is held as a double: r / 4.1 rounded once from extended precision.
-    EXPECT_EQ(FigureScale(310), static_cast<double>(310.0L / 4.1L));
+    // s is r / 4.1 divided in extended precision by the extended 4.1, then held as a double: for
+    // most radii that is not the double division r / 4.1.
+    std::size_t unlikeDouble = 0;
+    for (const std::int32_t r : {310, 154, 282, 170, 370, 490, 850, -174, -175, 0, 1999}) {
+        SCOPED_TRACE(r);
+        const auto expected = static_cast<double>(static_cast<long double>(r) / 4.1L);
+        EXPECT_EQ(FigureScale(r), expected);
+        unlikeDouble += expected != r / 4.1 ? 1 : 0;
+    }
+    EXPECT_GT(unlikeDouble, 0u);
     // The accumulated t: 1,256 additions stay below 6.28 and 2 pi, the next one passes 2 pi.
     EXPECT_LT(FigureParameter(1256), 6.28);
     EXPECT_GT(FigureParameter(1257), static_cast<double>(kTwoPi));
@@ -147,12 +155,17 @@ TEST(RhythmFigure, EveryPointAsDefined) {
                 v = static_cast<double>(static_cast<long double>(v) * factors[j]);
                 u = static_cast<double>(static_cast<long double>(u) * growth);
                 v = static_cast<double>(static_cast<long double>(v) * growth);
+                const FigureOffset offset =
+                    FigureOffsetAt(s, t, static_cast<MemoryType>(j), factors[j]);
+                ASSERT_EQ(offset.u, u) << "step " << step << " type " << j;  // to the last bit
+                ASSERT_EQ(offset.v, v) << "step " << step << " type " << j;
                 const Point expected{r + 230 - static_cast<std::int32_t>(u) + g.OffsetX,
                                      r + 230 - static_cast<std::int32_t>(v) + g.OffsetY};
                 ASSERT_EQ(pixels[step * kMemoryTypeCount + j].position, expected)
                     << "step " << step << " type " << j;
             }
             t = static_cast<double>(t + 0.005L);
+            ASSERT_EQ(FigureParameter(step + 1), t);
         }
         EXPECT_LT(t - 0.005, static_cast<double>(kTwoPi));
         EXPECT_GT(static_cast<long double>(t), kTwoPi);

@@ -13,9 +13,11 @@
 namespace mr {
 namespace {
 
-// Widths that are odd for most texts, so that every div by 2 truncates somewhere.
+// Widths that are odd for most texts, so that every div by 2 truncates somewhere; heights a little
+// more than the font's, so that a position built from the font height instead of the measured one
+// shows.
 TextExtent TestExtent(std::u16string_view text, std::int32_t height) {
-    return TextExtent{11 * static_cast<std::int32_t>(text.size()) + height, height};
+    return TextExtent{11 * static_cast<std::int32_t>(text.size()) + height, height + 3};
 }
 
 // Draws the badges alone, on a 1920 x 1080 window, for the chosen activeness of each type.
@@ -127,7 +129,7 @@ TEST(TypeBadges, TextsFollowTheSideRule) {
         EXPECT_EQ(percent.text, percentText);
         const std::int32_t percentWidth = TestExtent(percentText, 20).cx;
         EXPECT_EQ(percent.args[0], c.x - percentWidth / 2);
-        EXPECT_EQ(percent.args[1], c.y - 10);
+        EXPECT_EQ(percent.args[1], c.y - 23 / 2);
         EXPECT_EQ(run.surface.FontHeight(percent.state), 20);
         EXPECT_EQ(percent.state.textColour, (RgbColour{0, 0, 0}));
 
@@ -135,7 +137,7 @@ TEST(TypeBadges, TextsFollowTheSideRule) {
         EXPECT_EQ(name.text, TypeName(UiLanguage::English, type));
         const std::int32_t nameWidth = TestExtent(name.text, 24).cx;
         EXPECT_EQ(name.args[0], left ? c.x - 30 - nameWidth : c.x + 30);
-        EXPECT_EQ(name.args[1], c.y - 24 - 18);  // its bottom 18 above the centre
+        EXPECT_EQ(name.args[1], c.y - 27 - 18);  // its bottom 18 above the centre
         EXPECT_EQ(run.surface.FontHeight(name.state), 24);
         EXPECT_EQ(name.state.textColour, TypeColour(type));
 
@@ -154,7 +156,8 @@ TEST(TypeBadges, TextsFollowTheSideRule) {
             } else {
                 EXPECT_EQ(line.args[0], c.x + 30);
             }
-            EXPECT_EQ(line.args[1], c.y - 19 + 14 * static_cast<std::int32_t>(n));
+            // y + (n + 1) * cy - 33, with cy = 17 as measured.
+            EXPECT_EQ(line.args[1], c.y - 16 + 17 * static_cast<std::int32_t>(n));
             EXPECT_EQ(run.surface.FontHeight(line.state), 14);
             EXPECT_EQ(line.state.textColour, TypeColour(type));
         }
@@ -191,6 +194,38 @@ TEST(TypeBadges, EveryTextIsMeasuredInItsOwnFontRightBeforeItIsDrawn) {
     EXPECT_EQ(run.surface.CreatedCount(ObjectKind::Font), 21u);
     EXPECT_TRUE(run.surface.LiveObjects().empty());
     EXPECT_TRUE(run.surface.faults().empty());
+}
+
+// With 14-pixel lines the heading's top is 19 pixels above the centre, each line 14 lower.
+TEST(TypeBadges, FourteenPixelLines) {
+    RecordingSurface surface;
+    surface.SetExtentRule([](std::u16string_view text, std::int32_t height) {
+        return TextExtent{static_cast<std::int32_t>(text.size()) * 6, height};
+    });
+    SceneInputs inputs;
+    inputs.width = 1920;
+    inputs.height = 1080;
+    {
+        PaintContext context(surface, inputs);
+        context.CreateMemoryDc();
+        context.fontTemplate = InitialFontTemplate();
+        context.geometry = ComputeSceneGeometry(1920, 1080);
+        context.snapshot.activeness = {50, 50, 50, 50, 50, 50, 50};
+        DrawTypeBadges(context);
+    }
+    // Slot 0 (570, 540): its first texts are the percentage, the name, then the lines.
+    std::vector<std::int32_t> tops;
+    for (const RecordedCall& call : surface.calls()) {
+        if (call.call == Call::WriteText) {
+            tops.push_back(call.args[1]);
+        }
+    }
+    ASSERT_GE(tops.size(), 5u);
+    EXPECT_EQ(tops[0], 540 - 10);
+    EXPECT_EQ(tops[1], 540 - 24 - 18);
+    EXPECT_EQ(tops[2], 540 - 19);
+    EXPECT_EQ(tops[3], 540 - 19 + 14);
+    EXPECT_EQ(tops[4], 540 - 19 + 28);
 }
 
 TEST(LineSplit, BreaksAndEnds) {
