@@ -46,7 +46,8 @@ Point HandTip(const SceneGeometry& geometry, std::int32_t minuteOfDay) {
 }
 
 std::u16string HourLabelText(std::int32_t i) {
-    const std::int32_t hour = ((kHourCount - i) % 100 + 100) % 100;
+    // Positions 1 to 24 give 23 down to 0; any other position still gives two digits.
+    const auto hour = static_cast<int>(((std::int64_t{kHourCount} - i) % 100 + 100) % 100);
     std::u16string text;
     text.push_back(static_cast<char16_t>(u'0' + hour / 10));
     text.push_back(static_cast<char16_t>(u'0' + hour % 10));

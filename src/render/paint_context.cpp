@@ -56,8 +56,7 @@ PaintContext::~PaintContext() {
         surface.EndPaint();
     } catch (...) {
     }
-    lines.clear();
-    lines.shrink_to_fit();
+    std::vector<std::u16string_view>().swap(lines);
     for (const GdiHandle object : created_) {
         try {
             surface.DeleteObject(object);
