@@ -32,7 +32,7 @@ inline constexpr std::int32_t kLabelCentreOffset = 215;
 SceneGeometry ComputeSceneGeometry(std::int32_t width, std::int32_t height);
 
 // (radius + centre offset + OffsetX, radius + centre offset + OffsetY), computed from the ring's
-// own radius, so that a negative radius moves its centre as the layout always has.
+// own radius: with a negative radius the three centres are not forced together.
 Point RingCentre(const SceneGeometry& geometry, std::int32_t radius, std::int32_t centreOffset);
 
 // Layout sums are taken in 64 bits and wrap to 32 like device coordinates, so that no window size

@@ -16,7 +16,10 @@ constexpr std::int32_t kNameHeight = 24;
 constexpr std::int32_t kDescriptionHeight = 14;
 // The texts keep 6 pixels clear of the 48-pixel picture.
 constexpr std::int64_t kTextGap = 30;
+// The name's bottom stands this far above the badge centre.
 constexpr std::int64_t kNameRise = 18;
+// Line n's top is at y + (n + 1) * cy - 33: with 14-pixel lines the heading starts 19 pixels above
+// the centre, near the top of the picture.
 constexpr std::int64_t kDescriptionRise = 33;
 
 // The left edge of a badge text of width cx by the side rule.
