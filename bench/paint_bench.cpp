@@ -1,0 +1,454 @@
+// How much the paint's own logic costs on top of the GDI work it asks for. The full scene is
+// painted at 1920 x 1080 onto a DIB through the GDI surface; separately, the same scene's GDI
+// calls, recorded once, are replayed straight onto GDI with no program logic. Reports both medians
+// and their ratio. Runs under Wine: wine build/win32/bench/paint_bench.exe [repetitions]
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "render/gdi_surface.hpp"
+#include "render/paint_scene.hpp"
+
+namespace {
+
+enum class Op : std::uint8_t {
+    CreateMemoryDc,
+    DeleteMemoryDc,
+    CreateFont,
+    CreatePen,
+    CreateBrush,
+    LoadBitmap,
+    SelectPaint,
+    SelectMemory,
+    Delete,
+    SetTextColour,
+    SetTransparent,
+    Rectangle,
+    Ellipse,
+    MoveTo,
+    LineTo,
+    SetPixel,
+    MeasureText,
+    WriteText,
+    BitBlt,
+};
+
+// One raw GDI call. Objects are named by their slot: created objects fill their slot when the
+// replay creates them; objects the DC came with are known up front.
+struct RawCall {
+    Op op = Op::SetPixel;
+    int a = 0;
+    int b = 0;
+    int c = 0;
+    int d = 0;
+    COLORREF colour = 0;
+    std::size_t slot = 0;
+    std::size_t item = 0;  // index of the font or text
+};
+
+struct Recording {
+    std::vector<RawCall> calls;
+    std::vector<LOGFONTW> fonts;
+    std::vector<std::wstring> texts;
+    std::vector<HGDIOBJ> initialSlots;  // nullptr for objects the replay creates
+};
+
+COLORREF Colorref(mr::RgbColour colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+// Forwards every call to the real surface and writes it down as a raw GDI call.
+class RecordingGdiSurface final : public mr::DrawingSurface {
+public:
+    RecordingGdiSurface(mr::DrawingSurface& inner, Recording& recording)
+        : inner_(inner), recording_(recording) {}
+
+    void BeginPaint() override { inner_.BeginPaint(); }
+    void EndPaint() override { inner_.EndPaint(); }
+    void CreateMemoryDc() override {
+        inner_.CreateMemoryDc();
+        Add({Op::CreateMemoryDc});
+    }
+    void DeleteMemoryDc() override {
+        inner_.DeleteMemoryDc();
+        Add({Op::DeleteMemoryDc});
+    }
+    mr::GdiHandle CreateFontFromTemplate(const mr::FontTemplate& font) override {
+        LOGFONTW logFont{};
+        logFont.lfHeight = font.height;
+        logFont.lfWidth = font.width;
+        logFont.lfEscapement = font.escapement;
+        logFont.lfOrientation = font.orientation;
+        logFont.lfWeight = font.weight;
+        logFont.lfItalic = font.italic;
+        logFont.lfUnderline = font.underline;
+        logFont.lfStrikeOut = font.strikeOut;
+        logFont.lfCharSet = font.charSet;
+        logFont.lfOutPrecision = font.outPrecision;
+        logFont.lfClipPrecision = font.clipPrecision;
+        logFont.lfQuality = font.quality;
+        logFont.lfPitchAndFamily = font.pitchAndFamily;
+        for (std::size_t i = 0; i + 1 < font.faceName.size(); ++i) {
+            logFont.lfFaceName[i] = static_cast<wchar_t>(font.faceName[i]);
+        }
+        recording_.fonts.push_back(logFont);
+        const mr::GdiHandle handle = inner_.CreateFontFromTemplate(font);
+        RawCall call{Op::CreateFont};
+        call.item = recording_.fonts.size() - 1;
+        call.slot = NewSlot(handle);
+        Add(call);
+        return handle;
+    }
+    mr::GdiHandle CreatePen(mr::RgbColour colour) override {
+        const mr::GdiHandle handle = inner_.CreatePen(colour);
+        RawCall call{Op::CreatePen};
+        call.colour = Colorref(colour);
+        call.slot = NewSlot(handle);
+        Add(call);
+        return handle;
+    }
+    mr::GdiHandle CreateSolidBrush(mr::RgbColour colour) override {
+        const mr::GdiHandle handle = inner_.CreateSolidBrush(colour);
+        RawCall call{Op::CreateBrush};
+        call.colour = Colorref(colour);
+        call.slot = NewSlot(handle);
+        Add(call);
+        return handle;
+    }
+    mr::GdiHandle LoadBitmapResource(std::u16string_view name) override {
+        const mr::GdiHandle handle = inner_.LoadBitmapResource(name);
+        recording_.texts.emplace_back(name.begin(), name.end());
+        RawCall call{Op::LoadBitmap};
+        call.item = recording_.texts.size() - 1;
+        call.slot = NewSlot(handle);
+        Add(call);
+        return handle;
+    }
+    mr::GdiHandle SelectObject(mr::DcTarget dc, mr::GdiHandle object) override {
+        const mr::GdiHandle previous = inner_.SelectObject(dc, object);
+        RawCall call{dc == mr::DcTarget::Memory ? Op::SelectMemory : Op::SelectPaint};
+        call.slot = SlotOf(object);
+        Add(call);
+        if (previous != 0 && slots_.count(previous) == 0) {
+            // An object the DC came with: the same one at every replay.
+            slots_[previous] = recording_.initialSlots.size();
+            recording_.initialSlots.push_back(reinterpret_cast<HGDIOBJ>(previous));
+        }
+        return previous;
+    }
+    void DeleteObject(mr::GdiHandle object) override {
+        inner_.DeleteObject(object);
+        RawCall call{Op::Delete};
+        call.slot = SlotOf(object);
+        Add(call);
+    }
+    void SetTextColour(mr::RgbColour colour) override {
+        inner_.SetTextColour(colour);
+        RawCall call{Op::SetTextColour};
+        call.colour = Colorref(colour);
+        Add(call);
+    }
+    void SetTransparentBackground() override {
+        inner_.SetTransparentBackground();
+        Add({Op::SetTransparent});
+    }
+    void Rectangle(int left, int top, int right, int bottom) override {
+        inner_.Rectangle(left, top, right, bottom);
+        Add({Op::Rectangle, left, top, right, bottom});
+    }
+    void Ellipse(int left, int top, int right, int bottom) override {
+        inner_.Ellipse(left, top, right, bottom);
+        Add({Op::Ellipse, left, top, right, bottom});
+    }
+    void MoveTo(int x, int y) override {
+        inner_.MoveTo(x, y);
+        Add({Op::MoveTo, x, y});
+    }
+    void LineTo(int x, int y) override {
+        inner_.LineTo(x, y);
+        Add({Op::LineTo, x, y});
+    }
+    void SetPixel(int x, int y, mr::RgbColour colour) override {
+        inner_.SetPixel(x, y, colour);
+        RawCall call{Op::SetPixel, x, y};
+        call.colour = Colorref(colour);
+        Add(call);
+    }
+    mr::TextExtent MeasureText(std::u16string_view text) override {
+        recording_.texts.emplace_back(text.begin(), text.end());
+        RawCall call{Op::MeasureText};
+        call.item = recording_.texts.size() - 1;
+        Add(call);
+        return inner_.MeasureText(text);
+    }
+    void WriteText(int x, int y, std::u16string_view text) override {
+        inner_.WriteText(x, y, text);
+        recording_.texts.emplace_back(text.begin(), text.end());
+        RawCall call{Op::WriteText, x, y};
+        call.item = recording_.texts.size() - 1;
+        Add(call);
+    }
+    void CopyFromMemoryDc(int x, int y, int width, int height) override {
+        inner_.CopyFromMemoryDc(x, y, width, height);
+        Add({Op::BitBlt, x, y, width, height});
+    }
+
+private:
+    void Add(const RawCall& call) { recording_.calls.push_back(call); }
+    std::size_t NewSlot(mr::GdiHandle handle) {
+        const std::size_t slot = recording_.initialSlots.size();
+        recording_.initialSlots.push_back(nullptr);
+        slots_[handle] = slot;
+        return slot;
+    }
+    std::size_t SlotOf(mr::GdiHandle handle) {
+        const auto found = slots_.find(handle);
+        if (found != slots_.end()) {
+            return found->second;
+        }
+        slots_[handle] = recording_.initialSlots.size();
+        recording_.initialSlots.push_back(reinterpret_cast<HGDIOBJ>(handle));
+        return slots_[handle];
+    }
+
+    mr::DrawingSurface& inner_;
+    Recording& recording_;
+    std::map<mr::GdiHandle, std::size_t> slots_;
+};
+
+// Draws nothing: a paint onto it costs the program's own logic alone.
+class NullSurface final : public mr::DrawingSurface {
+public:
+    void BeginPaint() override {}
+    void EndPaint() override {}
+    void CreateMemoryDc() override {}
+    void DeleteMemoryDc() override {}
+    mr::GdiHandle CreateFontFromTemplate(const mr::FontTemplate&) override { return ++next_; }
+    mr::GdiHandle CreatePen(mr::RgbColour) override { return ++next_; }
+    mr::GdiHandle CreateSolidBrush(mr::RgbColour) override { return ++next_; }
+    mr::GdiHandle LoadBitmapResource(std::u16string_view) override { return ++next_; }
+    mr::GdiHandle SelectObject(mr::DcTarget, mr::GdiHandle) override { return 1; }
+    void DeleteObject(mr::GdiHandle) override {}
+    void SetTextColour(mr::RgbColour) override {}
+    void SetTransparentBackground() override {}
+    void Rectangle(int, int, int, int) override {}
+    void Ellipse(int, int, int, int) override {}
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void SetPixel(int x, int y, mr::RgbColour) override { sink_ += x ^ y; }
+    mr::TextExtent MeasureText(std::u16string_view text) override {
+        return {static_cast<int>(text.size()) * 7, 14};
+    }
+    void WriteText(int, int, std::u16string_view) override {}
+    void CopyFromMemoryDc(int, int, int, int) override {}
+
+    int sink() const { return sink_; }
+
+private:
+    mr::GdiHandle next_ = 16;
+    int sink_ = 0;
+};
+
+// The recorded calls, straight onto GDI.
+void Replay(const Recording& recording, HDC dc, HINSTANCE module) {
+    std::vector<HGDIOBJ> slots = recording.initialSlots;
+    HDC memory = nullptr;
+    for (const RawCall& call : recording.calls) {
+        switch (call.op) {
+            case Op::CreateMemoryDc:
+                memory = ::CreateCompatibleDC(dc);
+                break;
+            case Op::DeleteMemoryDc:
+                ::DeleteDC(memory);
+                memory = nullptr;
+                break;
+            case Op::CreateFont:
+                slots[call.slot] = ::CreateFontIndirectW(&recording.fonts[call.item]);
+                break;
+            case Op::CreatePen:
+                slots[call.slot] = ::CreatePen(PS_SOLID, 1, call.colour);
+                break;
+            case Op::CreateBrush:
+                slots[call.slot] = ::CreateSolidBrush(call.colour);
+                break;
+            case Op::LoadBitmap:
+                slots[call.slot] = ::LoadImageW(module, recording.texts[call.item].c_str(),
+                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+                break;
+            case Op::SelectPaint:
+                ::SelectObject(dc, slots[call.slot]);
+                break;
+            case Op::SelectMemory:
+                ::SelectObject(memory, slots[call.slot]);
+                break;
+            case Op::Delete:
+                ::DeleteObject(slots[call.slot]);
+                break;
+            case Op::SetTextColour:
+                ::SetTextColor(dc, call.colour);
+                break;
+            case Op::SetTransparent:
+                ::SetBkMode(dc, TRANSPARENT);
+                break;
+            case Op::Rectangle:
+                ::Rectangle(dc, call.a, call.b, call.c, call.d);
+                break;
+            case Op::Ellipse:
+                ::Ellipse(dc, call.a, call.b, call.c, call.d);
+                break;
+            case Op::MoveTo:
+                ::MoveToEx(dc, call.a, call.b, nullptr);
+                break;
+            case Op::LineTo:
+                ::LineTo(dc, call.a, call.b);
+                break;
+            case Op::SetPixel:
+                ::SetPixel(dc, call.a, call.b, call.colour);
+                break;
+            case Op::MeasureText: {
+                const std::wstring& text = recording.texts[call.item];
+                SIZE size{};
+                ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+                break;
+            }
+            case Op::WriteText: {
+                const std::wstring& text = recording.texts[call.item];
+                ::TextOutW(dc, call.a, call.b, text.c_str(), static_cast<int>(text.size()));
+                break;
+            }
+            case Op::BitBlt:
+                ::BitBlt(dc, call.a, call.b, call.c, call.d, memory, 0, 0, SRCCOPY);
+                break;
+        }
+    }
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
+    return static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 400;
+    constexpr int kWidth = 1920;
+    constexpr int kHeight = 1080;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = -kHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP dib = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (dc == nullptr || dib == nullptr) {
+        std::fprintf(stderr, "paint_bench: no DIB section\n");
+        return 1;
+    }
+    HGDIOBJ previous = ::SelectObject(dc, dib);
+    HINSTANCE module = ::GetModuleHandleW(nullptr);
+
+    mr::SceneInputs inputs;
+    inputs.width = kWidth;
+    inputs.height = kHeight;
+    inputs.moment = mr::LocalMoment{2026, 12, 8, 14, 37, 0};
+    // MR_PREVIEW=1: the preview scene, background, ring and figure only.
+    inputs.preview = std::getenv("MR_PREVIEW") != nullptr;
+
+    mr::DcSurface surface(dc, module);
+    Recording recording;
+    {
+        RecordingGdiSurface recorder(surface, recording);
+        mr::PaintScene(recorder, inputs);
+    }
+
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    std::vector<double> paints;
+    std::vector<double> replays;
+    // Warm-up: fonts and resources are cached by the system after first use.
+    mr::PaintScene(surface, inputs);
+    Replay(recording, dc, module);
+    // Paint and replay take turns, and which goes first alternates, so that drift in the machine's
+    // speed falls on both alike.
+    const auto timePaint = [&] {
+        LARGE_INTEGER start;
+        LARGE_INTEGER end;
+        ::QueryPerformanceCounter(&start);
+        mr::PaintScene(surface, inputs);
+        ::GdiFlush();
+        ::QueryPerformanceCounter(&end);
+        paints.push_back(Seconds(start, end, frequency));
+    };
+    const auto timeReplay = [&] {
+        LARGE_INTEGER start;
+        LARGE_INTEGER end;
+        ::QueryPerformanceCounter(&start);
+        Replay(recording, dc, module);
+        ::GdiFlush();
+        ::QueryPerformanceCounter(&end);
+        replays.push_back(Seconds(start, end, frequency));
+    };
+    for (int i = 0; i < repetitions; ++i) {
+        if (i % 2 == 0) {
+            timePaint();
+            timeReplay();
+        } else {
+            timeReplay();
+            timePaint();
+        }
+    }
+
+    // The program's logic alone, on a surface that draws nothing.
+    NullSurface null;
+    std::vector<double> logic;
+    for (int i = 0; i < repetitions; ++i) {
+        LARGE_INTEGER start;
+        LARGE_INTEGER end;
+        ::QueryPerformanceCounter(&start);
+        mr::PaintScene(null, inputs);
+        ::QueryPerformanceCounter(&end);
+        logic.push_back(Seconds(start, end, frequency));
+    }
+
+    const double paint = Median(paints);
+    const double replay = Median(replays);
+    std::printf("calls per paint: %zu\n", recording.calls.size());
+    std::printf("repetitions:     %d\n", repetitions);
+    std::printf("paint median:    %.3f ms\n", paint * 1000);
+    std::printf("replay median:   %.3f ms\n", replay * 1000);
+    std::printf("ratio:           %.3f\n", paint / replay);
+    std::printf("logic median:    %.3f ms (no drawing; %d)\n", Median(logic) * 1000,
+                null.sink() & 1);
+    std::printf("paint minimum:   %.3f ms\n",
+                *std::min_element(paints.begin(), paints.end()) * 1000);
+    std::printf("replay minimum:  %.3f ms\n",
+                *std::min_element(replays.begin(), replays.end()) * 1000);
+
+    ::SelectObject(dc, previous);
+    ::DeleteObject(dib);
+    ::DeleteDC(dc);
+    return 0;
+}

@@ -1,0 +1,86 @@
+#include "render/captions.hpp"
+
+#include <algorithm>
+
+#include "text/catalogue.hpp"
+#include "text/date_caption.hpp"
+
+namespace mr {
+
+namespace {
+
+constexpr std::int32_t kCloseHintCorner = 10;
+constexpr std::int32_t kSubtitleHeight = 25;
+constexpr std::int64_t kSubtitleLift = 30;
+constexpr std::int32_t kTitleHeight = 40;
+constexpr std::int32_t kTitleTop = 35;
+constexpr std::int32_t kDateHeight = 35;
+constexpr std::int32_t kTimeHeight = 70;
+// The date stands this far above the window's middle line, the time as far below it.
+constexpr std::int64_t kMiddleGap = 10;
+
+// (Width - cx) div 2: centred, and a text wider than the window gets a negative edge.
+std::int32_t CentredLeft(const PaintContext& context, const TextExtent& extent) {
+    return Wrap32((std::int64_t{context.inputs.width} - extent.cx) / 2);
+}
+
+void AppendTwoDigits(std::u16string& text, int value) {
+    text.push_back(static_cast<char16_t>(u'0' + value / 10));
+    text.push_back(static_cast<char16_t>(u'0' + value % 10));
+}
+
+}  // namespace
+
+std::u16string TimeCaptionText(const LocalMoment& moment, char16_t separator) {
+    std::u16string text;
+    AppendTwoDigits(text, std::clamp(moment.hour, 0, 23));
+    text.push_back(separator);
+    AppendTwoDigits(text, std::clamp(moment.minute, 0, 59));
+    return text;
+}
+
+void DrawCloseHint(PaintContext& context) {
+    context.surface.WriteText(kCloseHintCorner, kCloseHintCorner,
+                              CaptionText(context.inputs.language, Caption::CloseHint));
+}
+
+void DrawSubtitle(PaintContext& context) {
+    UseFontHeight(context, kSubtitleHeight);
+    const std::u16string_view text = CaptionText(context.inputs.language, Caption::Subtitle);
+    const TextExtent extent = MeasureText(context, text);
+    context.surface.WriteText(
+        CentredLeft(context, extent),
+        Wrap32(std::int64_t{context.inputs.height} - extent.cy - kSubtitleLift), text);
+}
+
+void DrawTitle(PaintContext& context) {
+    UseFontHeight(context, kTitleHeight);
+    std::u16string text(CaptionText(context.inputs.language, Caption::Title));
+    text.append(TitleSuffix());
+    const TextExtent extent = MeasureText(context, text);
+    context.surface.WriteText(CentredLeft(context, extent), kTitleTop, text);
+}
+
+void DrawDateCaption(PaintContext& context) {
+    UseFontHeight(context, kDateHeight);
+    context.surface.SetTextColour(kWhite);
+    const LocalMoment& moment = context.inputs.moment;
+    const std::u16string text =
+        DateCaption(context.inputs.language, moment.year, moment.month, moment.day);
+    const TextExtent extent = MeasureText(context, text);
+    context.surface.WriteText(
+        CentredLeft(context, extent),
+        Wrap32(std::int64_t{context.inputs.height / 2} - extent.cy - kMiddleGap), text);
+}
+
+void DrawTimeCaption(PaintContext& context) {
+    UseFontHeight(context, kTimeHeight);
+    context.surface.SetTextColour(kWhite);
+    const std::u16string text =
+        TimeCaptionText(context.inputs.moment, context.inputs.timeSeparator);
+    const TextExtent extent = MeasureText(context, text);
+    context.surface.WriteText(CentredLeft(context, extent),
+                              Wrap32(std::int64_t{context.inputs.height / 2} + kMiddleGap), text);
+}
+
+}  // namespace mr

@@ -1,0 +1,125 @@
+#include "render/type_badges.hpp"
+
+#include <array>
+
+#include "model/bands.hpp"
+#include "model/extended_math.hpp"
+#include "render/line_split.hpp"
+#include "text/catalogue.hpp"
+
+namespace mr {
+
+namespace {
+
+constexpr std::int32_t kPercentageHeight = 20;
+constexpr std::int32_t kNameHeight = 24;
+constexpr std::int32_t kDescriptionHeight = 14;
+// The texts keep 6 pixels clear of the 48-pixel picture.
+constexpr std::int64_t kTextGap = 30;
+// The name's bottom stands this far above the badge centre.
+constexpr std::int64_t kNameRise = 18;
+// Line n's top is at y + (n + 1) * cy - 33: with 14-pixel lines the heading starts 19 pixels above
+// the centre, near the top of the picture.
+constexpr std::int64_t kDescriptionRise = 33;
+
+// The left edge of a badge text of width cx by the side rule.
+std::int32_t TextLeft(std::int32_t centreX, bool leftSide, std::int32_t width) {
+    return leftSide ? Wrap32(centreX - kTextGap - width) : Wrap32(centreX + kTextGap);
+}
+
+void DrawPicture(PaintContext& context, Activeness activeness, Point centre) {
+    const GdiHandle bitmap =
+        context.Own(context.surface.LoadBitmapResource(RatingBitmapName(RatingOf(activeness))));
+    // Without its picture the badge shows none: a copy now would repeat the previous badge's.
+    if (bitmap == 0) {
+        return;
+    }
+    context.SelectIntoMemoryDc(bitmap);
+    constexpr std::int64_t half = kBadgePictureSize / 2;
+    context.surface.CopyFromMemoryDc(Wrap32(centre.x - half), Wrap32(centre.y - half),
+                                     kBadgePictureSize, kBadgePictureSize);
+}
+
+void DrawPercentage(PaintContext& context, Activeness activeness, Point centre) {
+    UseFontHeight(context, kPercentageHeight);
+    context.surface.SetTextColour(kBlack);
+    const std::u16string text = PercentageText(activeness);
+    const TextExtent extent = MeasureText(context, text);
+    context.surface.WriteText(Wrap32(centre.x - std::int64_t{extent.cx / 2}),
+                              Wrap32(centre.y - std::int64_t{extent.cy / 2}), text);
+}
+
+void DrawName(PaintContext& context, MemoryType type, Point centre, bool leftSide) {
+    UseFontHeight(context, kNameHeight);
+    context.surface.SetTextColour(TypeColour(type));
+    const std::u16string_view name = TypeName(context.inputs.language, type);
+    const TextExtent extent = MeasureText(context, name);
+    context.surface.WriteText(TextLeft(centre.x, leftSide, extent.cx),
+                              Wrap32(centre.y - std::int64_t{extent.cy} - kNameRise), name);
+}
+
+void DrawDescription(PaintContext& context, MemoryType type, Activeness activeness, Point centre,
+                     bool leftSide) {
+    UseFontHeight(context, kDescriptionHeight);
+    SplitIntoLines(TypeDescription(context.inputs.language, type, LevelBandOf(activeness)),
+                   context.lines);
+    std::int64_t row = 1;
+    for (const std::u16string_view line : context.lines) {
+        const TextExtent extent = MeasureText(context, line);
+        context.surface.WriteText(TextLeft(centre.x, leftSide, extent.cx),
+                                  Wrap32(centre.y + row * extent.cy - kDescriptionRise), line);
+        ++row;
+    }
+}
+
+}  // namespace
+
+MemoryType BadgeType(std::size_t slot) {
+    return kAllMemoryTypes[kMemoryTypeCount - 1 - slot % kBadgeSlotCount];
+}
+
+Point BadgeCentre(const SceneGeometry& geometry, std::size_t slot) {
+    const ExtendedPrecisionScope precision;
+    const auto multiple = static_cast<long double>(2 * (slot % kBadgeSlotCount));
+    const long double angle = multiple * kPi / 7 + kMinusHalfPi;
+    const std::int32_t radius = geometry.BadgeRadius;
+    const Point centre = RingCentre(geometry, radius, kBadgeCentreOffset);
+    return Point{Wrap32(TruncateToInt32(ExtSin(angle) * radius) + std::int64_t{centre.x}),
+                 Wrap32(TruncateToInt32(ExtCos(angle) * radius) + std::int64_t{centre.y})};
+}
+
+bool LeftSide(std::size_t slot) {
+    const std::size_t k = slot % kBadgeSlotCount;
+    return k == 0 || k == 1 || k == 6;
+}
+
+std::u16string PercentageText(Activeness activeness) {
+    std::array<char16_t, 3> digits{};
+    std::size_t count = 0;
+    unsigned value = activeness;
+    do {
+        digits[count++] = static_cast<char16_t>(u'0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    std::u16string text;
+    while (count > 0) {
+        text.push_back(digits[--count]);
+    }
+    text.append(kPercentSign);
+    return text;
+}
+
+void DrawTypeBadges(PaintContext& context) {
+    for (std::size_t slot = 0; slot < kBadgeSlotCount; ++slot) {
+        const MemoryType type = BadgeType(slot);
+        const Activeness activeness = context.snapshot.activeness[Index(type)];
+        const Point centre = BadgeCentre(context.geometry, slot);
+        const bool leftSide = LeftSide(slot);
+        DrawPicture(context, activeness, centre);
+        DrawPercentage(context, activeness, centre);
+        DrawName(context, type, centre, leftSide);
+        DrawDescription(context, type, activeness, centre, leftSide);
+    }
+}
+
+}  // namespace mr

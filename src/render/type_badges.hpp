@@ -1,0 +1,33 @@
+// The seven badges around the dial: rating picture, percentage, type name and description.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "model/memory_type.hpp"
+#include "render/paint_context.hpp"
+#include "render/scene_geometry.hpp"
+
+namespace mr {
+
+inline constexpr std::size_t kBadgeSlotCount = 7;
+inline constexpr std::int32_t kBadgePictureSize = 48;
+
+// Slot k shows type 6 - k: the slots run counter-clockwise from the left, so the types run
+// clockwise.
+MemoryType BadgeType(std::size_t slot);
+
+// On the badge ring at angle 2k pi / 7 - pi / 2; x follows the sine and y the cosine.
+Point BadgeCentre(const SceneGeometry& geometry, std::size_t slot);
+
+// Slots 0, 1 and 6 lie left of the centre: their texts stand right-aligned left of the picture.
+bool LeftSide(std::size_t slot);
+
+// The activeness in decimal, without leading zeros, followed by the percent sign.
+std::u16string PercentageText(Activeness activeness);
+
+// Leaves the height-14 font selected and type 0's colour as the text colour; the hour labels draw
+// with that font.
+void DrawTypeBadges(PaintContext& context);
+
+}  // namespace mr
