@@ -1,0 +1,64 @@
+#include "shell/refresh_thread.hpp"
+
+namespace mr {
+
+namespace {
+
+LocalMoment MinuteOf(const LocalMoment& reading) {
+    LocalMoment minute = reading;
+    minute.second = 0;
+    return minute;
+}
+
+bool SameMinute(const LocalMoment& a, const LocalMoment& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
+           a.minute == b.minute;
+}
+
+}  // namespace
+
+bool RepaintDue(RefreshMemory& memory, const LocalMoment& reading) {
+    if (!memory.anyReading) {
+        // The first paint, asked for just before, stands for the first reading's minute.
+        memory.anyReading = true;
+        memory.lastRequestedMinute = MinuteOf(reading);
+        return reading.second == 0;
+    }
+    if (SameMinute(reading, memory.lastRequestedMinute)) {
+        return false;
+    }
+    memory.lastRequestedMinute = MinuteOf(reading);
+    return true;
+}
+
+std::uint32_t RefreshThreadProc(Shell& shell) {
+    WindowsServices& services = shell.services;
+    // A null window given to InvalidateRect would repaint the whole desktop.
+    const WindowHandle window = shell.state.saverWindow;
+    if (window == 0) {
+        return 0;
+    }
+    const WindowRect rect = services.GetWindowRect(window);
+    shell.state.clientWidth = RectWidth(rect);
+    shell.state.clientHeight = RectHeight(rect);
+    services.ShowWindow(window, win::kSwShow);
+    services.UpdateWindow(window);
+    services.InvalidateRect(window, false);
+
+    RefreshMemory memory;
+    do {
+        if (RepaintDue(memory, services.GetLocalTime())) {
+            services.InvalidateRect(window, false);
+        }
+        services.Sleep(1000);
+    } while (!shell.state.quitRequested);
+
+    services.PostMessageW(window, win::kWmDestroy, 0, 0);
+    return 0;
+}
+
+std::uint32_t RefreshThreadStart(void* shell) {
+    return RefreshThreadProc(*static_cast<Shell*>(shell));
+}
+
+}  // namespace mr

@@ -1,0 +1,85 @@
+#include "shell/run_modes.hpp"
+
+#include "shell/locale_queries.hpp"
+#include "shell/password_hooks.hpp"
+#include "shell/refresh_thread.hpp"
+#include "shell/saver_window.hpp"
+
+namespace mr {
+
+namespace {
+
+void StartRefreshThread(Shell& shell) {
+    shell.services.CreateThread(ThreadStart{&RefreshThreadStart, &shell});
+}
+
+void RunMessageLoop(WindowsServices& services) {
+    // GetMessageW's -1 (an error) ends the loop as WM_QUIT does, rather than spinning on it.
+    while (services.GetMessageW() > 0) {
+        services.TranslateMessage();
+        services.DispatchMessageW();
+    }
+}
+
+}  // namespace
+
+void RunFullScreen(Shell& shell) {
+    WindowsServices& services = shell.services;
+    shell.state.previewMode = false;
+    shell.state.inputTolerance = 3;
+    const WindowHandle previousForeground = services.GetForegroundWindow();
+    // Down to -1 from wherever the display count stands; from the usual 0 this is one call.
+    while (services.ShowCursor(false) > 0) {
+    }
+    const WindowRect desktop = services.GetWindowRect(services.GetDesktopWindow());
+    if (CreateSaverWindow(shell, RectWidth(desktop), RectHeight(desktop), 0) == 0) {
+        services.ShowCursor(true);
+        services.SetForegroundWindow(previousForeground);
+        return;
+    }
+    StartRefreshThread(shell);
+    // Receives the previous state; never read.
+    std::int32_t wasRunning = 0;
+    services.SystemParametersInfoW(win::kSpiSetScreenSaverRunning, 1, &wasRunning, 0);
+    RunMessageLoop(services);
+    services.SystemParametersInfoW(win::kSpiSetScreenSaverRunning, 0, &wasRunning, 0);
+    services.ShowCursor(true);
+    services.SetForegroundWindow(previousForeground);
+}
+
+void RunPreview(Shell& shell, std::u16string_view commandLine) {
+    WindowsServices& services = shell.services;
+    shell.state.previewMode = true;
+    const WindowHandle parent =
+        ArgumentCount(commandLine) >= 2
+            ? static_cast<WindowHandle>(ReadInteger64(ArgumentAt(commandLine, 2)).value)
+            : services.GetForegroundWindow();
+    if (!services.IsWindow(parent)) {
+        return;
+    }
+    const WindowRect rect = services.GetWindowRect(parent);
+    if (CreateSaverWindow(shell, RectWidth(rect), RectHeight(rect), parent) == 0) {
+        return;
+    }
+    StartRefreshThread(shell);
+    RunMessageLoop(services);
+}
+
+void RunProgram(Shell& shell, std::u16string_view commandLine) {
+    SetUpThreadLocale(shell);
+    switch (RunModeFromCommandLine(commandLine)) {
+        case RunMode::FullScreen:
+            RunFullScreen(shell);
+            break;
+        case RunMode::Preview:
+            RunPreview(shell, commandLine);
+            break;
+        case RunMode::ChangePassword:
+            RunChangePassword(shell.services, ArgumentAt(commandLine, 2));
+            break;
+        case RunMode::None:
+            break;
+    }
+}
+
+}  // namespace mr

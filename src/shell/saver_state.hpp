@@ -1,0 +1,37 @@
+// The process-wide values that the main thread and the refresh thread share, without locks:
+// each has one writer at a time. Atomic, so that the sharing is well defined.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "shell/windows_services.hpp"
+#include "text/ui_language.hpp"
+
+namespace mr {
+
+struct SaverState {
+    // Written once by the window's creation; read by the refresh thread, the check and the paint.
+    std::atomic<WindowHandle> saverWindow{0};
+    // Written once by the refresh thread at its start; read by the paint.
+    std::atomic<std::int32_t> clientWidth{0};
+    std::atomic<std::int32_t> clientHeight{0};
+    // Written by the run mode before the window exists.
+    std::atomic<bool> previewMode{false};
+    // The result of the latest password check; the refresh thread closes the saver on true.
+    std::atomic<bool> quitRequested{false};
+    // Mouse events left before one runs the password check (full-screen run only).
+    std::atomic<std::int32_t> inputTolerance{0};
+    // Fixed once per run when the window is created.
+    std::atomic<UiLanguage> uiLanguage{UiLanguage::English};
+    // The thread locale's time separator, read once at start-up for the time caption.
+    std::atomic<char16_t> timeSeparator{u':'};
+};
+
+// What every shell operation works on: the services and the shared state.
+struct Shell {
+    WindowsServices& services;
+    SaverState& state;
+};
+
+}  // namespace mr

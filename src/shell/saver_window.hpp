@@ -1,0 +1,39 @@
+// The saver window: a topmost pop-up over the desktop, or a disabled child inside the system's
+// preview window, and the procedure that turns its messages into paints and password checks.
+#pragma once
+
+#include <cstdint>
+
+#include "render/paint_scene.hpp"
+#include "shell/saver_state.hpp"
+
+namespace mr {
+
+inline constexpr std::u16string_view kSaverClassName = u"MyPelmarScreenSaverClass";
+inline constexpr std::u16string_view kSaverWindowName = u"MySaver";
+
+// Fixes the interface language, registers the class and creates the window: without a parent a
+// visible pop-up made topmost, with one a disabled child at the parent's top left corner. Stores
+// the handle in saverWindow and returns it; 0 when creation failed.
+WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t height,
+                               WindowHandle parent);
+
+// Answers every message itself; the default procedure is never called, so nothing the system
+// would do by default (closing, erasing, Alt keys) happens. The window, wParam and lParam play
+// no part.
+std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message);
+
+std::intptr_t OnNcCreate();
+std::intptr_t OnDestroy(Shell& shell);
+std::intptr_t OnPaint(Shell& shell);
+std::intptr_t OnKeyDown(Shell& shell);
+std::intptr_t OnMouseInput(Shell& shell);
+
+// What a paint takes from the state, with the one clock reading of that paint.
+SceneInputs SceneInputsFor(const SaverState& state, const LocalMoment& moment);
+
+// Counts a mouse event down; true when it should run the password check. Preview windows never
+// count. The counter stops at its lowest value rather than wrap.
+bool MouseEventRunsCheck(SaverState& state);
+
+}  // namespace mr

@@ -1,0 +1,30 @@
+// The program entry of memory-rhythms.scr.
+#include <type_traits>
+
+#include "shell/run_modes.hpp"
+#include "shell/saver_window.hpp"
+#include "shell/win32_services.hpp"
+
+namespace {
+
+LRESULT CALLBACK SaverWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The process-wide state and services. Both are trivially destructible, so they stay intact until
+// the process is gone, also for a refresh thread that still runs while the program returns.
+constinit mr::SaverState saverState;
+constinit mr::Win32Services services(&SaverWindowProcedure);
+constinit mr::Shell shell{services, saverState};
+
+static_assert(std::is_trivially_destructible_v<mr::SaverState>);
+static_assert(std::is_trivially_destructible_v<mr::Win32Services>);
+
+LRESULT CALLBACK SaverWindowProcedure(HWND, UINT message, WPARAM, LPARAM) {
+    return mr::SaverWindowProc(shell, message);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    mr::RunProgram(shell, reinterpret_cast<const char16_t*>(::GetCommandLineW()));
+    return 0;
+}

@@ -1,0 +1,250 @@
+#include "shell/win32_services.hpp"
+
+#include <new>
+#include <string>
+
+#include "render/gdi_surface.hpp"
+
+namespace mr {
+
+namespace {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+static_assert(sizeof(HWND) == sizeof(WindowHandle), "window handles are 32-bit on this target");
+
+HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
+}
+
+WindowHandle FromHwnd(HWND window) {
+    return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(window));
+}
+
+HMODULE ToModule(ModuleHandle module) {
+    return reinterpret_cast<HMODULE>(module);
+}
+
+HKEY ToKey(RegistryKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
+
+// The system calls want terminated strings; the views are copied so that any view will do.
+std::wstring Terminated(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+DWORD WINAPI ThreadTrampoline(LPVOID parameter) {
+    const ThreadStart start = *static_cast<ThreadStart*>(parameter);
+    delete static_cast<ThreadStart*>(parameter);
+    return start.routine(start.parameter);
+}
+
+using VerifyScreenSavePwdFunction = BOOL(WINAPI*)(HWND);
+using PwdChangePasswordAFunction = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, DWORD);
+
+}  // namespace
+
+void Win32Services::RegisterWindowClass(const WindowClassFields& fields) {
+    const std::wstring className = Terminated(fields.className);
+    WNDCLASSW windowClass{};
+    windowClass.style = fields.style;
+    windowClass.lpfnWndProc = windowProcedure_;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.hCursor = fields.hasCursor ? ::LoadCursorW(nullptr, IDC_ARROW) : nullptr;
+    windowClass.hbrBackground =
+        fields.hasBackgroundBrush ? static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)) : nullptr;
+    windowClass.lpszClassName = className.c_str();
+    ::RegisterClassW(&windowClass);
+}
+
+WindowHandle Win32Services::CreateWindowExW(const WindowCreation& creation) {
+    const std::wstring className = Terminated(creation.className);
+    const std::wstring windowName = Terminated(creation.windowName);
+    return FromHwnd(::CreateWindowExW(creation.exStyle, className.c_str(), windowName.c_str(),
+                                      creation.style, creation.x, creation.y, creation.width,
+                                      creation.height, ToHwnd(creation.parent), nullptr,
+                                      ::GetModuleHandleW(nullptr), nullptr));
+}
+
+void Win32Services::SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x,
+                                 std::int32_t y, std::int32_t cx, std::int32_t cy,
+                                 std::uint32_t flags) {
+    ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
+}
+
+bool Win32Services::IsWindow(WindowHandle window) {
+    return ::IsWindow(ToHwnd(window)) != FALSE;
+}
+
+std::int32_t Win32Services::GetMessageW() {
+    return ::GetMessageW(&message_, nullptr, 0, 0);
+}
+
+void Win32Services::TranslateMessage() {
+    ::TranslateMessage(&message_);
+}
+
+void Win32Services::DispatchMessageW() {
+    ::DispatchMessageW(&message_);
+}
+
+void Win32Services::PostMessageW(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) {
+    ::PostMessageW(ToHwnd(window), message, wParam, lParam);
+}
+
+void Win32Services::PostQuitMessage(std::int32_t exitCode) {
+    ::PostQuitMessage(exitCode);
+}
+
+void Win32Services::ShowWindow(WindowHandle window, std::int32_t command) {
+    ::ShowWindow(ToHwnd(window), command);
+}
+
+void Win32Services::UpdateWindow(WindowHandle window) {
+    ::UpdateWindow(ToHwnd(window));
+}
+
+void Win32Services::InvalidateRect(WindowHandle window, bool erase) {
+    ::InvalidateRect(ToHwnd(window), nullptr, erase ? TRUE : FALSE);
+}
+
+void Win32Services::PaintWindow(WindowHandle window, const SceneInputs& inputs) {
+    // Nothing may leave a window procedure by an exception: the system's frames lie in between.
+    // The surface ends the paint on every way out.
+    try {
+        GdiSurface surface(ToHwnd(window), ::GetModuleHandleW(nullptr));
+        PaintScene(surface, inputs);
+    } catch (...) {
+    }
+}
+
+WindowRect Win32Services::GetWindowRect(WindowHandle window) {
+    RECT rect{};
+    if (::GetWindowRect(ToHwnd(window), &rect) == FALSE) {
+        return {};
+    }
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+WindowHandle Win32Services::GetDesktopWindow() {
+    return FromHwnd(::GetDesktopWindow());
+}
+
+WindowHandle Win32Services::GetForegroundWindow() {
+    return FromHwnd(::GetForegroundWindow());
+}
+
+void Win32Services::SetForegroundWindow(WindowHandle window) {
+    ::SetForegroundWindow(ToHwnd(window));
+}
+
+std::int32_t Win32Services::ShowCursor(bool show) {
+    return ::ShowCursor(show ? TRUE : FALSE);
+}
+
+void Win32Services::SystemParametersInfoW(std::uint32_t action, std::uint32_t uiParam,
+                                          std::int32_t* previousState, std::uint32_t winIni) {
+    static_assert(sizeof(BOOL) == sizeof(std::int32_t));
+    ::SystemParametersInfoW(action, uiParam, previousState, winIni);
+}
+
+bool Win32Services::CreateThread(ThreadStart start) {
+    auto* parameter = new (std::nothrow) ThreadStart(start);
+    if (parameter == nullptr) {
+        return false;
+    }
+    HANDLE thread = ::CreateThread(nullptr, 0, &ThreadTrampoline, parameter, 0, nullptr);
+    if (thread == nullptr) {
+        delete parameter;
+        return false;
+    }
+    // The run never waits for the thread; it ends with the process.
+    ::CloseHandle(thread);
+    return true;
+}
+
+void Win32Services::Sleep(std::uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
+
+LocalMoment Win32Services::GetLocalTime() {
+    SYSTEMTIME time{};
+    ::GetLocalTime(&time);
+    return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
+}
+
+std::u16string Win32Services::GetSystemDirectoryW() {
+    wchar_t buffer[MAX_PATH + 1] = {};
+    const UINT length = ::GetSystemDirectoryW(buffer, MAX_PATH + 1);
+    // 0 is a failure, and a length beyond the buffer is the size it would have needed.
+    if (length == 0 || length > MAX_PATH) {
+        return {};
+    }
+    return std::u16string(buffer, buffer + length);
+}
+
+ModuleHandle Win32Services::LoadLibraryW(std::u16string_view path) {
+    const std::wstring terminated = Terminated(path);
+    return reinterpret_cast<ModuleHandle>(::LoadLibraryW(terminated.c_str()));
+}
+
+ProcAddress Win32Services::GetProcAddress(ModuleHandle module, const char* name) {
+    return reinterpret_cast<ProcAddress>(::GetProcAddress(ToModule(module), name));
+}
+
+void Win32Services::FreeLibrary(ModuleHandle module) {
+    ::FreeLibrary(ToModule(module));
+}
+
+std::int32_t Win32Services::CallVerifyScreenSavePwd(ProcAddress function, WindowHandle owner) {
+    return reinterpret_cast<VerifyScreenSavePwdFunction>(function)(ToHwnd(owner));
+}
+
+std::uint32_t Win32Services::CallPwdChangePasswordA(ProcAddress function, const char* keyName,
+                                                    WindowHandle owner, std::uint32_t reserved1,
+                                                    std::uint32_t reserved2) {
+    return reinterpret_cast<PwdChangePasswordAFunction>(function)(keyName, ToHwnd(owner), reserved1,
+                                                                  reserved2);
+}
+
+std::int32_t Win32Services::RegOpenCurrentUserKey(std::u16string_view subKey, std::uint32_t options,
+                                                  std::uint32_t access, RegistryKey& key) {
+    const std::wstring terminated = Terminated(subKey);
+    HKEY opened = nullptr;
+    const LSTATUS status =
+        ::RegOpenKeyExW(HKEY_CURRENT_USER, terminated.c_str(), options, access, &opened);
+    key = reinterpret_cast<RegistryKey>(opened);
+    return status;
+}
+
+std::int32_t Win32Services::RegQueryValueExW(RegistryKey key, std::u16string_view name,
+                                             std::span<std::uint8_t> buffer, std::uint32_t& size) {
+    const std::wstring terminated = Terminated(name);
+    DWORD type = 0;
+    DWORD dataSize = size;
+    const LSTATUS status = ::RegQueryValueExW(ToKey(key), terminated.c_str(), nullptr, &type,
+                                              buffer.data(), &dataSize);
+    size = dataSize;
+    return status;
+}
+
+void Win32Services::RegCloseKey(RegistryKey key) {
+    ::RegCloseKey(ToKey(key));
+}
+
+std::int32_t Win32Services::GetLocaleInfoW(std::uint32_t locale, std::uint32_t type,
+                                           std::span<char16_t> buffer) {
+    const int capacity = buffer.size() > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(buffer.size());
+    return ::GetLocaleInfoW(locale, type, reinterpret_cast<wchar_t*>(buffer.data()), capacity);
+}
+
+void Win32Services::SetThreadLocale(std::uint32_t locale) {
+    ::SetThreadLocale(locale);
+}
+
+std::uint32_t Win32Services::GetThreadLocale() {
+    return ::GetThreadLocale();
+}
+
+}  // namespace mr

@@ -1,0 +1,244 @@
+#include "shell/run_modes.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake_services.hpp"
+#include "shell/refresh_thread.hpp"
+#include "shell/saver_window.hpp"
+
+namespace mr {
+namespace {
+
+using testing::FakeServices;
+
+constexpr WindowHandle kForeground = 0x3003;
+
+class RunModes : public ::testing::Test {
+protected:
+    RunModes() {
+        services.foregroundWindow = kForeground;
+        services.windowRects[services.desktopWindow] = WindowRect{0, 0, 1920, 1080};
+        services.windowRects[0x4D2] = WindowRect{10, 10, 162, 122};
+        services.windows = {0x4D2, kForeground};
+    }
+
+    FakeServices services;
+    SaverState state;
+    Shell shell{services, state};
+};
+
+TEST_F(RunModes, FullScreenStepByStep) {
+    services.messages = {1, 1};
+    RunFullScreen(shell);
+    const std::vector<std::string> expected = {
+        "GetForegroundWindow -> 0x3003",
+        "ShowCursor(FALSE) -> -1",
+        "GetDesktopWindow -> 0x10010",
+        "GetWindowRect(0x10010)",
+        "GetLocaleInfoW(0x800, 0x1001, 19) -> 0",
+        "RegisterWindowClass(MyPelmarScreenSaverClass)",
+        "CreateWindowExW(parent 0x0) -> 0x2002",
+        "SetWindowPos(0x2002, 0xffffffff, 0, 0, 0, 0, 0xb)",
+        "CreateThread",
+        "SystemParametersInfoW(97, 1, &state, 0)",
+        "GetMessageW -> 1",
+        "TranslateMessage",
+        "DispatchMessageW",
+        "GetMessageW -> 1",
+        "TranslateMessage",
+        "DispatchMessageW",
+        "GetMessageW -> 0",
+        "SystemParametersInfoW(97, 0, &state, 0)",
+        "ShowCursor(TRUE) -> 0",
+        "SetForegroundWindow(0x3003)",
+    };
+    EXPECT_EQ(services.calls, expected);
+    EXPECT_FALSE(state.previewMode.load());
+    EXPECT_EQ(state.inputTolerance.load(), 3);
+    ASSERT_EQ(services.creations.size(), 1U);
+    EXPECT_EQ(services.creations[0].width, 1920);
+    EXPECT_EQ(services.creations[0].height, 1080);
+    ASSERT_EQ(services.threads.size(), 1U);
+    EXPECT_EQ(services.threads[0].routine, &RefreshThreadStart);
+    EXPECT_EQ(services.threads[0].parameter, &shell);
+}
+
+TEST_F(RunModes, FullScreenHidesTheCursorUntilTheCountIsNoLongerAboveZero) {
+    for (const auto& [start, hides] : {std::pair{0, 1U}, {1, 1U}, {2, 2U}, {5, 5U}, {-3, 1U}}) {
+        FakeServices fake;
+        SaverState fresh;
+        Shell freshShell{fake, fresh};
+        fake.cursorCount = start;
+        RunFullScreen(freshShell);
+        EXPECT_EQ(fake.Count("ShowCursor(FALSE)"), hides) << start;
+        EXPECT_EQ(fake.Count("ShowCursor(TRUE)"), 1U) << start;
+    }
+}
+
+TEST_F(RunModes, FullScreenWithoutAWindowEndsAtOnceAndRestoresTheCursor) {
+    services.createdWindow = 0;
+    services.messages = {1, 1, 1};
+    RunFullScreen(shell);
+    EXPECT_EQ(services.Count("CreateThread"), 0U);
+    EXPECT_EQ(services.Count("GetMessageW"), 0U);
+    EXPECT_EQ(services.Count("SystemParametersInfoW"), 0U);
+    EXPECT_EQ(services.cursorCount, 0);
+    ASSERT_FALSE(services.calls.empty());
+    EXPECT_EQ(services.calls.back(), "SetForegroundWindow(0x3003)");
+}
+
+TEST_F(RunModes, PreviewStepByStep) {
+    const std::u16string commandLine = u"saver.scr /p 1234";
+    services.messages = {1};
+    RunPreview(shell, commandLine);
+    const std::vector<std::string> expected = {
+        "IsWindow(0x4d2) -> true",
+        "GetWindowRect(0x4d2)",
+        "GetLocaleInfoW(0x800, 0x1001, 19) -> 0",
+        "RegisterWindowClass(MyPelmarScreenSaverClass)",
+        "CreateWindowExW(parent 0x4d2) -> 0x2002",
+        "CreateThread",
+        "GetMessageW -> 1",
+        "TranslateMessage",
+        "DispatchMessageW",
+        "GetMessageW -> 0",
+    };
+    EXPECT_EQ(services.calls, expected);
+    EXPECT_TRUE(state.previewMode.load());
+    EXPECT_EQ(state.inputTolerance.load(), 0);
+    ASSERT_EQ(services.creations.size(), 1U);
+    EXPECT_EQ(services.creations[0].width, 152);
+    EXPECT_EQ(services.creations[0].height, 112);
+}
+
+TEST_F(RunModes, PreviewParentFromTheSecondArgumentOrTheForegroundWindow) {
+    struct Case {
+        std::u16string commandLine;
+        WindowHandle parent;
+    } const cases[] = {
+        {u"s.scr /p 1234", 0x4D2},        {u"s.scr /p $4D2", 0x4D2},
+        {u"s.scr /p x4D2", 0x4D2},        {u"s.scr /p 0x4D2", 0x4D2},
+        {u"s.scr /p 1234abc", 0x4D2},     {u"s.scr /p \" 1234\"", 0x4D2},
+        {u"s.scr /p 4294968530", 0x4D2},  // 2^32 + 1234: the low 32 bits
+        {u"s.scr /p -4294966062", 0x4D2}, {u"s.scr /p:1234", kForeground},
+        {u"s.scr /p", kForeground},       {u"s.scr", kForeground},
+    };
+    for (const Case& c : cases) {
+        FakeServices fake;
+        SaverState fresh;
+        Shell freshShell{fake, fresh};
+        fake.foregroundWindow = kForeground;
+        fake.windows = {0x4D2, kForeground};
+        RunPreview(freshShell, c.commandLine);
+        ASSERT_EQ(fake.creations.size(), 1U) << testing::Narrow(c.commandLine);
+        EXPECT_EQ(fake.creations[0].parent, c.parent) << testing::Narrow(c.commandLine);
+    }
+}
+
+TEST_F(RunModes, PreviewOfSomethingThatIsNotAWindowEndsAtOnce) {
+    for (const std::u16string commandLine :
+         {u"s.scr /p 999", u"s.scr /p abc", u"s.scr /p 0", u"s.scr /p -1"}) {
+        FakeServices fake;
+        SaverState fresh;
+        Shell freshShell{fake, fresh};
+        fake.windows = {0x4D2};
+        fake.messages = {1, 1};
+        RunPreview(freshShell, commandLine);
+        ASSERT_EQ(fake.calls.size(), 1U) << testing::Narrow(commandLine);
+        EXPECT_TRUE(fake.calls[0].starts_with("IsWindow(")) << fake.calls[0];
+        EXPECT_TRUE(fake.threads.empty());
+    }
+}
+
+TEST_F(RunModes, PreviewWhoseWindowCannotBeCreatedEndsAtOnce) {
+    services.createdWindow = 0;
+    services.messages = {1};
+    RunPreview(shell, u"s.scr /p 1234");
+    EXPECT_EQ(services.Count("CreateThread"), 0U);
+    EXPECT_EQ(services.Count("GetMessageW"), 0U);
+}
+
+TEST_F(RunModes, AMessageLoopErrorEndsTheLoop) {
+    services.messages = {1, -1, 1};
+    RunPreview(shell, u"s.scr /p 1234");
+    EXPECT_EQ(services.Count("GetMessageW"), 2U);
+    EXPECT_EQ(services.Count("DispatchMessageW"), 1U);
+}
+
+TEST_F(RunModes, ProgramDispatchesOnTheModeLetter) {
+    struct Case {
+        std::u16string commandLine;
+        bool window;
+        bool changePassword;
+    } const cases[] = {
+        {u"s.scr", true, false},          {u"s.scr /s", true, false},
+        {u"s.scr /p 1234", true, false},  {u"s.scr /a 1234", false, true},
+        {u"s.scr /a", false, true},       {u"s.scr /c", false, false},
+        {u"s.scr /c:1234", false, false}, {u"s.scr /x", false, false},
+        {u"s.scr /9", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Narrow(c.commandLine));
+        FakeServices fake;
+        SaverState fresh;
+        Shell freshShell{fake, fresh};
+        fake.windows = {0x4D2};
+        fake.libraries[u"C:\\windows\\system32\\MPR.DLL"] = 0x5500;
+        fake.exports[{0x5500, "PwdChangePasswordA"}] = 0x5510;
+        RunProgram(freshShell, c.commandLine);
+        EXPECT_EQ(fake.Count("CreateWindowExW"), c.window ? 1U : 0U);
+        EXPECT_EQ(fake.Count("CreateThread"), c.window ? 1U : 0U);
+        EXPECT_EQ(fake.Count("PwdChangePasswordA"), c.changePassword ? 1U : 0U);
+        EXPECT_EQ(fake.Count("ShowCursor"),
+                  c.commandLine == u"s.scr" || c.commandLine == u"s.scr /s" ? 2U : 0U);
+    }
+}
+
+TEST_F(RunModes, ChangePasswordOwnerComesFromArgumentTwo) {
+    services.libraries[u"C:\\windows\\system32\\MPR.DLL"] = 0x5500;
+    services.exports[{0x5500, "PwdChangePasswordA"}] = 0x5510;
+    RunProgram(shell, u"s.scr /a 1234");
+    RunProgram(shell, u"s.scr /a");
+    EXPECT_EQ(services.CallsStartingWith("PwdChangePasswordA"),
+              (std::vector<std::string>{"PwdChangePasswordA@0x5510(SCRSAVE, 0x4d2, 0, 0)",
+                                        "PwdChangePasswordA@0x5510(SCRSAVE, 0x0, 0, 0)"}));
+}
+
+TEST_F(RunModes, StartUpReadsTheTimeSeparatorOfTheUsersLocaleOnce) {
+    services.localeAnswers[win::kLocaleSTime] = std::u16string(u".");
+    RunProgram(shell, u"s.scr /c");
+    const std::vector<std::string> expected = {
+        "SetThreadLocale(0x400)",
+        "GetThreadLocale -> 0x419",
+        "GetLocaleInfoW(0x419, 0x1e, 4) -> 2",
+    };
+    EXPECT_EQ(services.calls, expected);
+    EXPECT_EQ(state.timeSeparator.load(), u'.');
+
+    for (const auto& [answer, separator] : {std::pair<std::u16string, char16_t>{u"::", u':'},
+                                            {u"", u':'},
+                                            {u"abcd", u':'},
+                                            {u"h", u'h'}}) {
+        FakeServices fake;
+        SaverState fresh;
+        Shell freshShell{fake, fresh};
+        fake.localeAnswers[win::kLocaleSTime] = answer;
+        RunProgram(freshShell, u"s.scr /c");
+        EXPECT_EQ(fresh.timeSeparator.load(), separator) << testing::Narrow(answer);
+    }
+}
+
+TEST_F(RunModes, ClosingThroughTheWindowProcedureEndsTheLoop) {
+    // The refresh thread's WM_DESTROY reaches the procedure through the loop; its answer, the
+    // quit message, is what ends it.
+    services.messages = {1};
+    services.onDispatch = [this] { SaverWindowProc(shell, win::kWmDestroy); };
+    RunFullScreen(shell);
+    EXPECT_EQ(services.Count("PostQuitMessage(0)"), 1U);
+}
+
+}  // namespace
+}  // namespace mr

@@ -1,0 +1,282 @@
+#include "shell/saver_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "fake_services.hpp"
+#include "shell/locale_queries.hpp"
+
+namespace mr {
+namespace {
+
+using testing::At;
+using testing::FakeServices;
+
+constexpr WindowHandle kWindow = 0x2002;
+
+class SaverWindow : public ::testing::Test {
+protected:
+    FakeServices services;
+    SaverState state;
+    Shell shell{services, state};
+};
+
+TEST_F(SaverWindow, FullScreenIsATopmostPopUpOverTheGivenSize) {
+    services.localeAnswers[win::kLocaleSEnglishLanguage] = u"Russian";
+    EXPECT_EQ(CreateSaverWindow(shell, 1920, 1080, 0), kWindow);
+    EXPECT_EQ(state.saverWindow.load(), kWindow);
+    EXPECT_EQ(state.uiLanguage.load(), UiLanguage::Russian);
+    const std::vector<std::string> expected = {
+        "GetLocaleInfoW(0x800, 0x1001, 19) -> 8",
+        "RegisterWindowClass(MyPelmarScreenSaverClass)",
+        "CreateWindowExW(parent 0x0) -> 0x2002",
+        "SetWindowPos(0x2002, 0xffffffff, 0, 0, 0, 0, 0xb)",
+    };
+    EXPECT_EQ(services.calls, expected);
+    ASSERT_EQ(services.classes.size(), 1U);
+    EXPECT_EQ(services.classes[0].style, 0x0080U);
+    EXPECT_FALSE(services.classes[0].hasCursor);
+    EXPECT_FALSE(services.classes[0].hasBackgroundBrush);
+    ASSERT_EQ(services.creations.size(), 1U);
+    const WindowCreation& creation = services.creations[0];
+    EXPECT_EQ(creation.exStyle, 0U);
+    EXPECT_EQ(creation.className, u"MyPelmarScreenSaverClass");
+    EXPECT_EQ(creation.windowName, u"MySaver");
+    EXPECT_EQ(creation.style, 0x90000000U);  // WS_POPUP | WS_VISIBLE
+    EXPECT_EQ(creation.x, 0);
+    EXPECT_EQ(creation.y, 0);
+    EXPECT_EQ(creation.width, 1920);
+    EXPECT_EQ(creation.height, 1080);
+}
+
+TEST_F(SaverWindow, PreviewIsADisabledChildOfTheParentAndNotTopmost) {
+    EXPECT_EQ(CreateSaverWindow(shell, 152, 112, 0x4D2), kWindow);
+    ASSERT_EQ(services.creations.size(), 1U);
+    EXPECT_EQ(services.creations[0].style, 0x58000000U);  // WS_CHILD | WS_VISIBLE | WS_DISABLED
+    EXPECT_EQ(services.creations[0].parent, 0x4D2U);
+    EXPECT_EQ(services.creations[0].width, 152);
+    EXPECT_EQ(services.creations[0].height, 112);
+    EXPECT_EQ(services.Count("SetWindowPos"), 0U);
+}
+
+TEST_F(SaverWindow, AFailedCreationLeavesNoWindowAndPlacesNothing) {
+    services.createdWindow = 0;
+    state.saverWindow = 0x999;  // a stale value must not survive
+    EXPECT_EQ(CreateSaverWindow(shell, 1920, 1080, 0), 0U);
+    EXPECT_EQ(state.saverWindow.load(), 0U);
+    EXPECT_EQ(services.Count("SetWindowPos"), 0U);
+}
+
+TEST_F(SaverWindow, LanguageFromTheSystemDefaultLocalesEnglishName) {
+    struct Case {
+        std::optional<std::u16string> answer;
+        UiLanguage language;
+    } const cases[] = {
+        {u"Russian", UiLanguage::Russian},
+        {u"Belarusian", UiLanguage::Russian},
+        {u"Ukrainian", UiLanguage::Russian},
+        {u"German", UiLanguage::English},
+        {u"russian", UiLanguage::English},
+        {std::nullopt, UiLanguage::English},
+        {u"Ukrainian         ", UiLanguage::English},   // 18 units: fits, but not equal
+        {u"Russian           x", UiLanguage::English},  // 19 units: the call fails
+    };
+    for (const Case& c : cases) {
+        FakeServices fake;
+        SaverState fresh;
+        fresh.uiLanguage = UiLanguage::Russian;  // whatever it held, it is decided afresh
+        Shell freshShell{fake, fresh};
+        if (c.answer) {
+            fake.localeAnswers[win::kLocaleSEnglishLanguage] = *c.answer;
+        }
+        SelectUiLanguage(freshShell);
+        EXPECT_EQ(fresh.uiLanguage.load(), c.language)
+            << (c.answer ? testing::Narrow(*c.answer) : "(failed)");
+    }
+}
+
+TEST(LocaleAnswer, UpToTheFirstZeroAndNothingOnFailure) {
+    const std::array<char16_t, 6> buffer{u'a', u'b', u'\0', u'c', u'd', u'e'};
+    EXPECT_EQ(LocaleAnswer(3, buffer), u"ab");
+    EXPECT_EQ(LocaleAnswer(0, buffer), u"");
+    EXPECT_EQ(LocaleAnswer(-1, buffer), u"");
+    const std::array<char16_t, 3> unterminated{u'x', u'y', u'z'};
+    EXPECT_EQ(LocaleAnswer(3, unterminated), u"xyz");
+}
+
+TEST(TimeSeparator, OneCharacterOrTheColon) {
+    struct Case {
+        std::int32_t result;
+        std::array<char16_t, 4> buffer;
+        char16_t separator;
+    } const cases[] = {
+        {2, {u'.', 0, 0, 0}, u'.'},    {2, {u':', 0, 0, 0}, u':'}, {2, {u'h', 0, 0, 0}, u'h'},
+        {3, {u'-', u'-', 0, 0}, u':'}, {1, {0, 0, 0, 0}, u':'},    {0, {u'.', 0, 0, 0}, u':'},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TimeSeparatorFrom(c.result, c.buffer), c.separator) << c.result;
+    }
+}
+
+TEST_F(SaverWindow, EveryMessageIsAnsweredWithoutTheDefaultProcedure) {
+    state.saverWindow = kWindow;
+    struct Case {
+        std::uint32_t message;
+        std::intptr_t result;
+        std::vector<std::string> calls;
+    } const cases[] = {
+        {0x0081, 1, {}},  // WM_NCCREATE
+        {0x0002, 0, {"PostQuitMessage(0)"}},
+        {0x0001, 0, {}},  // WM_CREATE
+        {0x0010, 0, {}},  // WM_CLOSE: the window cannot be closed that way
+        {0x0014, 0, {}},  // WM_ERASEBKGND
+        {0x0083, 0, {}},  // WM_NCCALCSIZE
+        {0x0104, 0, {}},  // WM_SYSKEYDOWN: Alt keys and F10
+        {0x0101, 0, {}},  // WM_KEYUP
+        {0x0202, 0, {}},  // WM_LBUTTONUP
+        {0x0203, 0, {}},  // WM_LBUTTONDBLCLK
+        {0x020A, 0, {}},  // WM_MOUSEWHEEL
+        {0x020B, 0, {}},  // WM_XBUTTONDOWN
+        {0x0012, 0, {}},  // WM_QUIT
+    };
+    for (const Case& c : cases) {
+        services.calls.clear();
+        EXPECT_EQ(SaverWindowProc(shell, c.message), c.result) << c.message;
+        EXPECT_EQ(services.calls, c.calls) << c.message;
+    }
+    EXPECT_FALSE(state.quitRequested.load());
+}
+
+TEST_F(SaverWindow, PaintGetsTheStateAndOneClockReading) {
+    state.saverWindow = kWindow;
+    state.clientWidth = 1920;
+    state.clientHeight = 1080;
+    state.previewMode = true;
+    state.uiLanguage = UiLanguage::Russian;
+    state.timeSeparator = u'.';
+    services.clock = {At(23, 59, 7)};
+    EXPECT_EQ(SaverWindowProc(shell, 0x000F), 0);
+    EXPECT_EQ(services.Count("GetLocalTime"), 1U);
+    ASSERT_EQ(services.paints.size(), 1U);
+    const auto& [window, inputs] = services.paints[0];
+    EXPECT_EQ(window, kWindow);
+    EXPECT_EQ(inputs.width, 1920);
+    EXPECT_EQ(inputs.height, 1080);
+    EXPECT_TRUE(inputs.preview);
+    EXPECT_EQ(inputs.language, UiLanguage::Russian);
+    EXPECT_EQ(inputs.timeSeparator, u'.');
+    EXPECT_EQ(inputs.moment.hour, 23);
+    EXPECT_EQ(inputs.moment.minute, 59);
+    EXPECT_EQ(inputs.moment.second, 7);
+    EXPECT_EQ(inputs.moment.year, 2026);
+}
+
+// One input event, what the window procedure does with it, and what is seen afterwards.
+enum class Event { Move, Left, Right, Middle, Key };
+struct Step {
+    Event event;
+    std::int32_t verifyAnswer;  // the system dialog's answer, where it is shown
+    bool checkRuns;
+    bool quitRequested;
+    std::int32_t tolerance;
+};
+
+std::uint32_t MessageOf(Event event) {
+    switch (event) {
+        case Event::Move:
+            return win::kWmMouseMove;
+        case Event::Left:
+            return win::kWmLButtonDown;
+        case Event::Right:
+            return win::kWmRButtonDown;
+        case Event::Middle:
+            return win::kWmMButtonDown;
+        case Event::Key:
+            return win::kWmKeyDown;
+    }
+    return 0;
+}
+
+class InputRule : public SaverWindow {
+protected:
+    InputRule() {
+        state.saverWindow = kWindow;
+        state.inputTolerance = 3;
+        services.passwordValue = std::vector<std::uint8_t>{1, 0, 0, 0};
+        services.libraries[u"C:\\windows\\system32\\PASSWORD.CPL"] = 0x6600;
+        services.exports[{0x6600, "VerifyScreenSavePwd"}] = 0x6610;
+    }
+
+    void Play(const std::vector<Step>& steps) {
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            SCOPED_TRACE(i);
+            const Step& step = steps[i];
+            services.verifyAnswer = step.verifyAnswer;
+            const std::size_t checksBefore = services.Count("RegOpenKeyExW");
+            EXPECT_EQ(SaverWindowProc(shell, MessageOf(step.event)), 0);
+            EXPECT_EQ(services.Count("RegOpenKeyExW") - checksBefore, step.checkRuns ? 1U : 0U);
+            EXPECT_EQ(state.quitRequested.load(), step.quitRequested);
+            EXPECT_EQ(state.inputTolerance.load(), step.tolerance);
+        }
+    }
+};
+
+TEST_F(InputRule, ThirdMouseEventChecksAndAFailedCheckGivesTwoMoreFreeEvents) {
+    Play({
+        {Event::Move, 0, false, false, 2},
+        {Event::Left, 0, false, false, 1},
+        {Event::Right, 0, true, false, 3},  // dialog shown, not verified: tolerance back at 3
+        {Event::Middle, 0, false, false, 2},
+        {Event::Move, 0, false, false, 1},
+        {Event::Move, 1, true, true, 3},
+    });
+}
+
+TEST_F(InputRule, KeysAlwaysCheckAndTheLatestResultCounts) {
+    Play({
+        {Event::Key, 1, true, true, 3},
+        {Event::Key, 0, true, false, 3},  // passed, then failed: false again
+        {Event::Move, 1, false, false, 2},
+        {Event::Key, 1, true, true, 3},
+    });
+}
+
+TEST_F(InputRule, WithoutAPasswordTheThirdEventClosesAndTheCounterRunsOn) {
+    services.passwordValue = std::vector<std::uint8_t>{0, 0, 0, 0};
+    Play({
+        {Event::Move, 0, false, false, 2},
+        {Event::Move, 0, false, false, 1},
+        {Event::Move, 0, true, true, 0},
+        {Event::Move, 0, true, true, -1},
+    });
+}
+
+TEST_F(InputRule, PreviewNeverCountsTheMouse) {
+    state.previewMode = true;
+    state.inputTolerance = 0;
+    for (int i = 0; i < 10; ++i) {
+        for (const Event event : {Event::Move, Event::Left, Event::Right, Event::Middle}) {
+            SaverWindowProc(shell, MessageOf(event));
+        }
+    }
+    EXPECT_EQ(services.Count("RegOpenKeyExW"), 0U);
+    EXPECT_EQ(state.inputTolerance.load(), 0);
+    EXPECT_FALSE(state.quitRequested.load());
+}
+
+TEST(MouseEventRunsCheck, TheCounterStopsAtItsLowestValue) {
+    SaverState state;
+    state.inputTolerance = std::numeric_limits<std::int32_t>::min() + 1;
+    EXPECT_TRUE(MouseEventRunsCheck(state));
+    EXPECT_EQ(state.inputTolerance.load(), std::numeric_limits<std::int32_t>::min());
+    EXPECT_TRUE(MouseEventRunsCheck(state));
+    EXPECT_EQ(state.inputTolerance.load(), std::numeric_limits<std::int32_t>::min());
+    state.inputTolerance = std::numeric_limits<std::int32_t>::max();
+    EXPECT_FALSE(MouseEventRunsCheck(state));
+}
+
+}  // namespace
+}  // namespace mr
