@@ -243,6 +243,10 @@ TEST(GdiPaint, SmallPreview152x112) {
         }
     }
     EXPECT_EQ(other, 0u);
+    // The ring's box (250, 230, -98, -118) is taken corner to corner: a circle of radius 174
+    // around (76, 56) whose background-filled inside covers the whole window, border included.
+    EXPECT_EQ(canvas.At(0, 0), kBackgroundPixel);
+    EXPECT_EQ(canvas.At(151, 111), kBackgroundPixel);
 }
 
 // Passes every call to the GDI surface and notes each object made through it.
