@@ -440,8 +440,8 @@ int main(int argc, char** argv) {
     std::printf("paint median:    %.3f ms\n", paint * 1000);
     std::printf("replay median:   %.3f ms\n", replay * 1000);
     std::printf("ratio:           %.3f\n", paint / replay);
-    std::printf("logic median:    %.3f ms (no drawing; %d)\n", Median(logic) * 1000,
-                null.sink() & 1);
+    std::printf("logic median:    %.3f ms (onto a surface that draws nothing; checksum %d)\n",
+                Median(logic) * 1000, null.sink() & 1);
     std::printf("paint minimum:   %.3f ms\n",
                 *std::min_element(paints.begin(), paints.end()) * 1000);
     std::printf("replay minimum:  %.3f ms\n",

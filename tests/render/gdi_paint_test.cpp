@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "model/bands.hpp"
 #include "model/rhythm_model.hpp"
@@ -242,22 +243,81 @@ TEST(GdiPaint, SmallPreview152x112) {
         }
     }
     EXPECT_EQ(other, 0u);
+    // The ring's box (250, 230, -98, -118) is taken corner to corner: a circle of radius 174
+    // around (76, 56) whose background-filled inside covers the whole window, border included.
+    EXPECT_EQ(canvas.At(0, 0), kBackgroundPixel);
+    EXPECT_EQ(canvas.At(151, 111), kBackgroundPixel);
 }
 
-TEST(GdiPaint, EveryObjectIsReleased) {
-    const Canvas canvas(640, 480);
-    ASSERT_TRUE(canvas.ready());
-    const HANDLE process = ::GetCurrentProcess();
-    Paint(canvas, Inputs(640, 480, false));  // the first paint may load fonts for good
-    const DWORD before = ::GetGuiResources(process, GR_GDIOBJECTS);
-    for (int i = 0; i < 5; ++i) {
-        Paint(canvas, Inputs(640, 480, false));
+// Passes every call to the GDI surface and notes each object made through it.
+class TrackingSurface final : public DrawingSurface {
+public:
+    explicit TrackingSurface(DrawingSurface& inner) : inner_(inner) {}
+
+    const std::vector<GdiHandle>& made() const { return made_; }
+
+    void BeginPaint() override { inner_.BeginPaint(); }
+    void EndPaint() override { inner_.EndPaint(); }
+    void CreateMemoryDc() override { inner_.CreateMemoryDc(); }
+    void DeleteMemoryDc() override { inner_.DeleteMemoryDc(); }
+    GdiHandle CreateFontFromTemplate(const FontTemplate& font) override {
+        return Note(inner_.CreateFontFromTemplate(font));
     }
-    EXPECT_EQ(::GetGuiResources(process, GR_GDIOBJECTS), before);
-    // The canvas's DC holds its own objects again.
-    EXPECT_EQ(::GetCurrentObject(canvas.dc(), OBJ_PEN), ::GetStockObject(BLACK_PEN));
-    EXPECT_EQ(::GetCurrentObject(canvas.dc(), OBJ_BRUSH), ::GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(::GetCurrentObject(canvas.dc(), OBJ_FONT), ::GetStockObject(SYSTEM_FONT));
+    GdiHandle CreatePen(RgbColour colour) override { return Note(inner_.CreatePen(colour)); }
+    GdiHandle CreateSolidBrush(RgbColour colour) override {
+        return Note(inner_.CreateSolidBrush(colour));
+    }
+    GdiHandle LoadBitmapResource(std::u16string_view name) override {
+        return Note(inner_.LoadBitmapResource(name));
+    }
+    GdiHandle SelectObject(DcTarget dc, GdiHandle object) override {
+        return inner_.SelectObject(dc, object);
+    }
+    void DeleteObject(GdiHandle object) override { inner_.DeleteObject(object); }
+    void SetTextColour(RgbColour colour) override { inner_.SetTextColour(colour); }
+    void SetTransparentBackground() override { inner_.SetTransparentBackground(); }
+    void Rectangle(int l, int t, int r, int b) override { inner_.Rectangle(l, t, r, b); }
+    void Ellipse(int l, int t, int r, int b) override { inner_.Ellipse(l, t, r, b); }
+    void MoveTo(int x, int y) override { inner_.MoveTo(x, y); }
+    void LineTo(int x, int y) override { inner_.LineTo(x, y); }
+    void SetPixel(int x, int y, RgbColour colour) override { inner_.SetPixel(x, y, colour); }
+    TextExtent MeasureText(std::u16string_view text) override { return inner_.MeasureText(text); }
+    void WriteText(int x, int y, std::u16string_view text) override {
+        inner_.WriteText(x, y, text);
+    }
+    void CopyFromMemoryDc(int x, int y, int w, int h) override {
+        inner_.CopyFromMemoryDc(x, y, w, h);
+    }
+
+private:
+    GdiHandle Note(GdiHandle handle) {
+        made_.push_back(handle);
+        return handle;
+    }
+
+    DrawingSurface& inner_;
+    std::vector<GdiHandle> made_;
+};
+
+TEST(GdiPaint, EveryObjectIsReleased) {
+    for (const bool preview : {false, true}) {
+        SCOPED_TRACE(preview);
+        const Canvas canvas(640, 480);
+        ASSERT_TRUE(canvas.ready());
+        DcSurface gdi(canvas.dc(), ::GetModuleHandleW(nullptr));
+        TrackingSurface surface(gdi);
+        PaintScene(surface, Inputs(640, 480, preview));
+        EXPECT_EQ(surface.made().size(), preview ? 3u : 38u);
+        for (const GdiHandle handle : surface.made()) {
+            EXPECT_NE(handle, 0u);  // every object was made: the pictures were found
+            // A deleted object is no object at all.
+            EXPECT_EQ(::GetObjectType(reinterpret_cast<HGDIOBJ>(handle)), 0u);
+        }
+        // The canvas's DC holds its own objects again.
+        EXPECT_EQ(::GetCurrentObject(canvas.dc(), OBJ_PEN), ::GetStockObject(BLACK_PEN));
+        EXPECT_EQ(::GetCurrentObject(canvas.dc(), OBJ_BRUSH), ::GetStockObject(WHITE_BRUSH));
+        EXPECT_EQ(::GetCurrentObject(canvas.dc(), OBJ_FONT), ::GetStockObject(SYSTEM_FONT));
+    }
 }
 
 }  // namespace

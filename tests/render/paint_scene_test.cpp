@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "model/rhythm_model.hpp"
@@ -109,6 +111,102 @@ TEST(PaintScene, FullPaintSequence) {
     // The last drawing is the time caption.
     EXPECT_EQ(calls[cleanUp - 1].call, Call::WriteText);
     EXPECT_EQ(calls[cleanUp - 1].text, u"06:15");
+}
+
+// The drawing state in force for each element of a full paint.
+TEST(PaintScene, DrawingStateOfEveryElement) {
+    RecordingSurface surface;
+    SceneInputs inputs = Inputs(1920, 1080);
+    inputs.language = UiLanguage::Russian;
+    PaintScene(surface, inputs);
+    ExpectCleanEnd(surface);
+
+    constexpr RgbColour kBlackColour{0, 0, 0};
+    constexpr RgbColour kNone{1, 2, 3};  // the element does not use it
+    struct Expected {
+        RgbColour pen;
+        RgbColour brush;
+        std::int32_t fontHeight;  // 0: not used
+        RgbColour text;
+    };
+    const std::map<std::string, Expected> table = {
+        {"background rectangle", {kBlackColour, kBackground, 0, kNone}},
+        {"dial ring", {kWhiteColour, kBackground, 0, kNone}},
+        {"close hint", {kNone, kNone, 15, kGrayColour}},
+        {"subtitle", {kNone, kNone, 25, kGrayColour}},
+        {"title", {kNone, kNone, 40, kGrayColour}},
+        {"hour dot", {kWhiteColour, kWhiteColour, 0, kNone}},
+        {"hand", {kGrayColour, kGrayColour, 0, kNone}},
+        {"badge percentage", {kNone, kNone, 20, kBlackColour}},
+        {"hour label", {kNone, kNone, 14, kWhiteColour}},
+        {"date caption", {kNone, kNone, 35, kWhiteColour}},
+        {"time caption", {kNone, kNone, 70, kWhiteColour}},
+    };
+    const UiLanguage ru = UiLanguage::Russian;
+    const std::u16string title =
+        std::u16string(CaptionText(ru, Caption::Title)) + std::u16string(TitleSuffix());
+    std::map<std::string, std::size_t> seen;
+    std::size_t ellipses = 0;
+    bool badgesDone = false;
+    for (const RecordedCall& call : surface.calls()) {
+        std::string element;
+        switch (call.call) {
+            case Call::Rectangle:
+                element = "background rectangle";
+                break;
+            case Call::Ellipse:
+                element = ellipses == 0 ? "dial ring" : ellipses <= 24 ? "hour dot" : "hand";
+                ++ellipses;
+                break;
+            case Call::LineTo:
+                element = "hand";
+                break;
+            case Call::WriteText:
+                // The labels start with "23", right after the last badge.
+                badgesDone = badgesDone || call.text == u"23";
+                if (call.text == CaptionText(ru, Caption::CloseHint)) {
+                    element = "close hint";
+                } else if (call.text == CaptionText(ru, Caption::Subtitle)) {
+                    element = "subtitle";
+                } else if (call.text == title) {
+                    element = "title";
+                } else if (call.text == u"08 Дек 2026") {
+                    element = "date caption";
+                } else if (call.text == u"06:15") {
+                    element = "time caption";
+                } else if (badgesDone) {
+                    element = "hour label";
+                } else if (surface.FontHeight(call.state) == 20) {
+                    element = "badge percentage";
+                }
+                break;
+            default:
+                break;
+        }
+        if (element.empty()) {
+            continue;
+        }
+        SCOPED_TRACE(element);
+        ASSERT_EQ(table.count(element), 1u);
+        const Expected& expected = table.at(element);
+        if (expected.pen != kNone) {
+            EXPECT_EQ(surface.PenColour(call.state), expected.pen);
+        }
+        if (expected.brush != kNone) {
+            EXPECT_EQ(surface.BrushColour(call.state), expected.brush);
+        }
+        if (expected.fontHeight != 0) {
+            EXPECT_EQ(surface.FontHeight(call.state), expected.fontHeight);
+            EXPECT_EQ(call.state.textColour, expected.text);
+            EXPECT_TRUE(call.state.transparent);
+        }
+        ++seen[element];
+    }
+    EXPECT_EQ(seen.size(), table.size());
+    EXPECT_EQ(seen["hour dot"], 24u);
+    EXPECT_EQ(seen["hand"], 2u);
+    EXPECT_EQ(seen["hour label"], 24u);
+    EXPECT_EQ(seen["badge percentage"], 7u);
 }
 
 TEST(PaintScene, ObjectCountsAndFontHeights) {
