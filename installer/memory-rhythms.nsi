@@ -45,17 +45,17 @@ BrandingText "${PRODUCT} ${VERSION}"
 !include "x64.nsh"
 
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_NOAUTOCLOSE
-!define MUI_UNFINISHPAGE_NOAUTOCLOSE
 
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_TEXT "$(FinishText)"
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
-; No language dialog: the texts follow the language of the system.
+; No language dialog: .onInit picks the language from the system's.
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Russian"
 
@@ -67,17 +67,14 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT} setup"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (c) ${PUBLISHER}"
 
-LangString WelcomeText ${LANG_ENGLISH} "This will install the ${PRODUCT} screen saver ${VERSION}: a dial of seven memory types and how active each of them is now, worked out from the clock.$\r$\n$\r$\nClick Next to continue."
-LangString WelcomeText ${LANG_RUSSIAN} "Программа установит заставку ${PRODUCT} ${VERSION}: круг из семи типов памяти и их активность в текущий момент, рассчитанную по часам.$\r$\n$\r$\nНажмите «Далее», чтобы продолжить."
+LangString WelcomeText ${LANG_ENGLISH} "This will install the ${PRODUCT} screen saver ${VERSION}: a dial of seven memory types and how active each of them is now, worked out from the clock.$\r$\n$\r$\nClick Install to install it."
+LangString WelcomeText ${LANG_RUSSIAN} "Программа установит заставку ${PRODUCT} ${VERSION}: круг из семи типов памяти и их активность в текущий момент, рассчитанную по часам.$\r$\n$\r$\nНажмите «Установить», чтобы установить её."
 LangString AskSelect ${LANG_ENGLISH} "Make ${PRODUCT} your screen saver now?"
 LangString AskSelect ${LANG_RUSSIAN} "Сделать ${PRODUCT} вашей заставкой?"
 LangString FinishText ${LANG_ENGLISH} "${PRODUCT} is installed. You can choose it or change its timing in the screen saver settings of Windows."
 LangString FinishText ${LANG_RUSSIAN} "Заставка ${PRODUCT} установлена. Выбрать её или изменить время ожидания можно в параметрах заставки Windows."
 LangString SectionName ${LANG_ENGLISH} "Screen saver"
 LangString SectionName ${LANG_RUSSIAN} "Заставка"
-
-!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
-!define MUI_FINISHPAGE_TEXT "$(FinishText)"
 
 Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
 
@@ -121,7 +118,22 @@ Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
 !insertmacro SAVER_PATH ""
 !insertmacro SAVER_PATH "un."
 
+; Russian on Russian, Ukrainian and Belarusian systems, the same rule as the saver's own texts;
+; English everywhere else. The language of the system default locale decides, not the user's.
+!macro CHOOSE_LANGUAGE
+  System::Call 'kernel32::GetSystemDefaultLangID() i .r0'
+  IntOp $0 $0 & 0x3FF
+  ${If} $0 = 0x19
+  ${OrIf} $0 = 0x22
+  ${OrIf} $0 = 0x23
+    StrCpy $LANGUAGE ${LANG_RUSSIAN}
+  ${Else}
+    StrCpy $LANGUAGE ${LANG_ENGLISH}
+  ${EndIf}
+!macroend
+
 Function .onInit
+  !insertmacro CHOOSE_LANGUAGE
   Call SaverPath
 FunctionEnd
 
@@ -180,6 +192,7 @@ Section "$(SectionName)" SecSaver
 SectionEnd
 
 Function un.onInit
+  !insertmacro CHOOSE_LANGUAGE
   ; The files are where setup put them, whichever copy of the uninstaller runs.
   StrCpy $INSTDIR "$PROGRAMFILES\${PRODUCT}"
   Call un.SaverPath

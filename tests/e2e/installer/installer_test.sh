@@ -11,6 +11,8 @@
 #                      the saver chosen before the first install
 #   select_options     /NOSELECT leaves the selection alone; with no saver chosen before, the
 #                      uninstaller leaves none chosen
+#   language           the setup window speaks Russian on Russian, Ukrainian and Belarusian
+#                      systems, English on others
 set -uo pipefail
 
 if (($# != 4)); then
@@ -128,11 +130,14 @@ check_installed_file() {
 check_selected() {
     local value
     value=$(screen_saver) || { fail "SCRNSAVE.EXE is not set"; return; }
-    # The full path is what setup writes; Windows may also write the short form.
+    # The full path is what setup writes; Windows may also write the short form. The folder must
+    # be spelt as it is: 64-bit Windows starts the saver without WOW64 redirection. (Wine would
+    # find it under System32 as well, so a path that merely resolves to the file is not enough.)
+    local unix_path
     if [[ "$(lower "$value")" == "$saver_windows_path" ]]; then
         pass "SCRNSAVE.EXE names the installed saver: $value"
-    elif [[ -f "$(w winepath -u "$value" 2>/dev/null | tr -d '\r')" &&
-        "$(w winepath -u "$value" | tr -d '\r')" -ef "$installed" ]]; then
+    elif [[ "$(lower "$value")" == "${saver_windows_path%\\*}\\"* ]] &&
+        unix_path=$(w winepath -u "$value" | tr -d '\r') && [[ "$unix_path" -ef "$installed" ]]; then
         pass "SCRNSAVE.EXE names the installed saver (short form): $value"
     else
         fail "SCRNSAVE.EXE is '$value', expected $saver_windows_path"
@@ -273,6 +278,23 @@ select_options)
     check_removed
     screen_saver >/dev/null && fail "SCRNSAVE.EXE is '$(screen_saver)' after uninstall; there was none before" ||
         pass "SCRNSAVE.EXE is unset again, as before the install"
+    ;;
+language)
+    # The setup window's title, by the system locale Wine is started with.
+    for pair in en_US:'Memory Rhythms Setup' de_DE:'Memory Rhythms Setup' \
+        ru_RU:'Установка Memory Rhythms' uk_UA:'Установка Memory Rhythms' be_BY:'Установка Memory Rhythms'; do
+        locale=${pair%%:*}.UTF-8
+        expected=${pair#*:}
+        LANG=$locale LC_ALL=$locale wine "$setup" &
+        pid=$!
+        window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+        title=$([[ -n "$window" ]] && xdotool getwindowname "$window")
+        expect_eq "setup window title under $locale" "$title" "$expected"
+        timeout 20 wineserver -k
+        wait "$pid" 2>/dev/null
+    done
+    [[ ! -e "$installed" ]] && pass "nothing installed by the windows left unanswered" ||
+        fail "the setup windows installed the saver without being asked to"
     ;;
 *)
     echo "unknown case $case_name" >&2
