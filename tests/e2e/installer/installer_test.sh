@@ -48,6 +48,12 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 expect_eq() { # <what> <actual> <expected>
     if [[ "$2" == "$3" ]]; then pass "$1: $2"; else fail "$1: got '$2', expected '$3'"; fi
 }
+expect() { # <what should hold> <command...>: checks that the command succeeds
+    local what=$1
+    shift
+    if "$@"; then pass "$what"; else fail "not so: $what"; fi
+}
+fails() { ! "$@" >/dev/null 2>&1; }
 lower() { tr '[:upper:]' '[:lower:]' <<<"$1"; }
 
 w() { timeout 60 wine "$@"; }
@@ -155,7 +161,7 @@ check_uninstall_entry() {
     uninstaller=$(value_of UninstallString <<<"$entry")
     expect_eq UninstallString "$uninstaller" "\"$uninstaller_windows_path\""
     expect_eq QuietUninstallString "$(value_of QuietUninstallString <<<"$entry")" "$uninstaller /S"
-    [[ -f "$install_dir/uninstall.exe" ]] && pass "uninstall.exe exists" || fail "uninstall.exe is missing"
+    expect "uninstall.exe is there" test -f "$install_dir/uninstall.exe"
     icon=$(value_of DisplayIcon <<<"$entry")
     expect_eq DisplayIcon "$icon" "$uninstaller_windows_path,0"
     # Kilobytes, at least the saver itself.
@@ -200,10 +206,9 @@ check_saver_runs() {
 }
 
 check_removed() {
-    [[ ! -e "$installed" ]] && pass "the saver file is removed" || fail "${installed#"$drive_c"/} is still there"
-    [[ ! -e "$install_dir" ]] && pass "the uninstaller and its folder are removed" ||
-        fail "${install_dir#"$drive_c"/} is still there: $(ls "$install_dir")"
-    uninstall_entry >/dev/null && fail "the uninstall entry is still there" || pass "the uninstall entry is removed"
+    expect "the saver file is removed" test ! -e "$installed"
+    expect "the uninstaller and its folder are removed" test ! -e "$install_dir"
+    expect "the uninstall entry is removed" fails uninstall_entry
 }
 
 count_entries() { # the uninstall entries named Memory Rhythms, in both registry views
@@ -244,10 +249,9 @@ install_uninstall)
     wait_for_prefix
     expect_eq "second uninstall exit code" "$code" 0
     expect_eq "SCRNSAVE.EXE after the second uninstall" "$(screen_saver)" "$later"
-    [[ "$(desktop_snapshot)" == "$before" ]] && pass "the desktop settings are untouched by the second uninstall" ||
-        fail "the second uninstall changed the desktop settings"
-    uninstall_entry >/dev/null && fail "the second uninstall made an uninstall entry" ||
-        pass "still no uninstall entry"
+    expect "the desktop settings are untouched by the second uninstall" \
+        test "$(desktop_snapshot)" == "$before"
+    expect "still no uninstall entry" fails uninstall_entry
     ;;
 upgrade)
     set_screen_saver "$previous"
@@ -266,8 +270,7 @@ select_options)
     clear_screen_saver
     install /NOSELECT
     check_installed_file
-    screen_saver >/dev/null && fail "/NOSELECT set SCRNSAVE.EXE to '$(screen_saver)'" ||
-        pass "/NOSELECT left SCRNSAVE.EXE unset"
+    expect "/NOSELECT left SCRNSAVE.EXE unset" fails screen_saver
     set_screen_saver "$previous"
     install /NOSELECT
     expect_eq "SCRNSAVE.EXE after install /NOSELECT" "$(screen_saver)" "$previous"
@@ -276,8 +279,7 @@ select_options)
     check_selected
     uninstall_quietly
     check_removed
-    screen_saver >/dev/null && fail "SCRNSAVE.EXE is '$(screen_saver)' after uninstall; there was none before" ||
-        pass "SCRNSAVE.EXE is unset again, as before the install"
+    expect "SCRNSAVE.EXE is unset again, as before the install" fails screen_saver
     ;;
 language)
     # The setup window's title, by the system locale Wine is started with.
@@ -293,8 +295,7 @@ language)
         timeout 20 wineserver -k
         wait "$pid" 2>/dev/null
     done
-    [[ ! -e "$installed" ]] && pass "nothing installed by the windows left unanswered" ||
-        fail "the setup windows installed the saver without being asked to"
+    expect "the setup windows left unanswered installed nothing" test ! -e "$installed"
     ;;
 *)
     echo "unknown case $case_name" >&2
