@@ -11,6 +11,8 @@
 #                      the saver chosen before the first install
 #   select_options     /NOSELECT leaves the selection alone; with no saver chosen before, the
 #                      uninstaller leaves none chosen
+#   interactive        the wizard, driven by keys: answering no leaves the selection alone,
+#                      answering yes (over the first install) selects the saver
 #   language           the setup window speaks Russian on Russian, Ukrainian and Belarusian
 #                      systems, English on others
 set -uo pipefail
@@ -219,6 +221,57 @@ count_entries() { # the uninstall entries named Memory Rhythms, in both registry
     done | awk '{ n += $1 } END { print n + 0 }'
 }
 
+# The windows of a process on the display, one id a line.
+windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null; }
+# Waits up to 30 s until the process shows <count> windows.
+wait_for_windows() { # <pid> <count>
+    local _
+    for _ in $(seq 1 150); do
+        (($(windows_of "$1" | wc -l) == $2)) && return 0
+        sleep 0.2
+    done
+    return 1
+}
+press() { # <window> <keys...>
+    local window=$1
+    shift
+    xdotool windowfocus "$window" >/dev/null 2>&1
+    sleep 0.3
+    xdotool key --delay 200 "$@"
+}
+
+# Goes through the setup wizard with the keyboard, in English: Install on the welcome page, the
+# given answer to the question whether to make it the screen saver, Finish on the last page.
+install_interactively() { # yes|no
+    local answer=$1 pid main box code
+    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$setup" &
+    pid=$!
+    if wait_for_windows "$pid" 1; then
+        main=$(windows_of "$pid")
+        press "$main" Return
+    fi
+    if wait_for_windows "$pid" 2; then
+        box=$(windows_of "$pid" | grep -vx "$main")
+        pass "setup asks whether to make it the screen saver ('$(xdotool getwindowname "$box")')"
+        # Yes is the default button.
+        if [[ "$answer" == yes ]]; then press "$box" space; else press "$box" Tab space; fi
+        wait_for_windows "$pid" 1 && press "$main" Return
+    else
+        fail "setup asked nothing after the welcome page"
+    fi
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "setup still running 20 s after Finish"
+        timeout 20 wineserver -k
+    fi
+    wait "$pid"
+    code=$?
+    expect_eq "setup exit code, answered $answer" "$code" 0
+}
+
 previous='C:\windows\system32\previous.scr'
 
 case "$case_name" in
@@ -280,6 +333,18 @@ select_options)
     uninstall_quietly
     check_removed
     expect "SCRNSAVE.EXE is unset again, as before the install" fails screen_saver
+    ;;
+interactive)
+    set_screen_saver "$previous"
+    install_interactively no
+    check_installed_file
+    expect_eq "SCRNSAVE.EXE after answering no" "$(screen_saver)" "$previous"
+    check_uninstall_entry
+    install_interactively yes
+    check_selected
+    uninstall_quietly
+    check_removed
+    expect_eq "SCRNSAVE.EXE after uninstall" "$(screen_saver)" "$previous"
     ;;
 language)
     # The setup window's title, by the system locale Wine is started with.
