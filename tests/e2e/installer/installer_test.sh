@@ -1,0 +1,375 @@
+#!/usr/bin/env bash
+# The setup program and its uninstaller, run for real under Wine, silently, in a fresh copy of the
+# environment's Wine prefix (WINEPREFIX) on its display (DISPLAY).
+#
+#   installer_test.sh <case> <memory-rhythms-setup.exe> <the .scr it was built from> <version>
+#
+# Cases:
+#   install_uninstall  install over a chosen saver, check file, selection and uninstall entry, run
+#                      the installed saver, uninstall, then uninstall again with a saved copy
+#   upgrade            install twice: one uninstall entry, and the uninstaller still gives back
+#                      the saver chosen before the first install
+#   select_options     /NOSELECT leaves the selection alone; with no saver chosen before, the
+#                      uninstaller leaves none chosen
+#   interactive        the wizard, driven by keys: answering no leaves the selection alone,
+#                      answering yes (over the first install) selects the saver
+#   language           the setup window speaks Russian on Russian, Ukrainian and Belarusian
+#                      systems, English on others
+set -uo pipefail
+
+if (($# != 4)); then
+    echo "usage: $0 <case> <setup.exe> <saver.scr> <version>" >&2
+    exit 2
+fi
+case_name=$1 setup=$2 saver=$3 version=$4
+
+for tool in wine wineserver xdotool cmp; do
+    command -v "$tool" >/dev/null || { echo "SETUP: $tool is missing" >&2; exit 1; }
+done
+if [[ -z "${WINEPREFIX:-}" || ! -f "${WINEPREFIX}/system.reg" || -z "${DISPLAY:-}" ]]; then
+    echo "SETUP: needs WINEPREFIX (an initialised prefix) and DISPLAY" >&2
+    exit 1
+fi
+[[ -f "$setup" && -f "$saver" ]] || { echo "SETUP: $setup or $saver is missing" >&2; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/mr-installer-test.XXXXXX")
+cleanup() {
+    WINEPREFIX="$work/prefix" timeout 20 wineserver -k >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT
+# A copy of a ready prefix is much quicker than a new one; nothing the tests do reaches the original.
+cp -a "$WINEPREFIX" "$work/prefix"
+export WINEPREFIX="$work/prefix"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+drive_c="$WINEPREFIX/drive_c"
+
+failures=0
+pass() { echo "ok:   $*"; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect_eq() { # <what> <actual> <expected>
+    if [[ "$2" == "$3" ]]; then pass "$1: $2"; else fail "$1: got '$2', expected '$3'"; fi
+}
+expect() { # <what should hold> <command...>: checks that the command succeeds
+    local what=$1
+    shift
+    if "$@"; then pass "$what"; else fail "not so: $what"; fi
+}
+fails() { ! "$@" >/dev/null 2>&1; }
+lower() { tr '[:upper:]' '[:lower:]' <<<"$1"; }
+
+w() { timeout 60 wine "$@"; }
+
+# 32-bit programs see System32 as SysWOW64 in a 64-bit prefix; the installed file must be there.
+if grep -q '^#arch=win64' "$WINEPREFIX/system.reg"; then
+    saver_dir="$drive_c/windows/syswow64"
+    saver_windows_path='c:\windows\syswow64\memory-rhythms.scr'
+    other_dir="$drive_c/windows/system32"
+else
+    saver_dir="$drive_c/windows/system32"
+    saver_windows_path='c:\windows\system32\memory-rhythms.scr'
+    other_dir=""
+fi
+installed="$saver_dir/memory-rhythms.scr"
+# The uninstaller goes where 32-bit programs go.
+program_files='Program Files (x86)'
+[[ -n "$other_dir" ]] || program_files='Program Files'
+install_dir="$drive_c/$program_files/Memory Rhythms"
+uninstaller_windows_path="C:\\$program_files\\Memory Rhythms\\uninstall.exe"
+
+desktop_key='HKCU\Control Panel\Desktop'
+uninstall_root='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+uninstall_key="$uninstall_root\\MemoryRhythms"
+
+# Prints the data of one value from `reg query` output on stdin; fails when it is not there.
+value_of() { # <name>
+    local name=$1 line found=1
+    while IFS= read -r line; do
+        line=${line%$'\r'}
+        if [[ "$line" =~ ^\ +([^ ].*[^ ]|[^ ])\ {4}(REG_[A-Z_]+)\ {4}(.*)$ && "${BASH_REMATCH[1]}" == "$name" ]]; then
+            printf '%s\n' "${BASH_REMATCH[3]}"
+            found=0
+        fi
+    done
+    return "$found"
+}
+screen_saver() { w reg query "$desktop_key" /v SCRNSAVE.EXE 2>/dev/null | value_of SCRNSAVE.EXE; }
+set_screen_saver() { w reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "$1" /f >/dev/null; }
+clear_screen_saver() { w reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1; }
+# The whole of the user's desktop settings, to show that nothing else in them changed.
+desktop_snapshot() { w reg query "$desktop_key" /s | tr -d '\r'; }
+uninstall_entry() { w reg query "$uninstall_key" /reg:32 2>/dev/null | tr -d '\r'; }
+# Ends when every program of the test's prefix has ended: the uninstaller runs on from a copy of
+# itself in the temporary folder after the program that was started returns.
+wait_for_prefix() { timeout 60 wineserver -w || fail "programs of the prefix still running after 60 s"; }
+
+install() { # [options...]
+    w "$setup" /S "$@"
+    local code=$?
+    if ((code == 0)); then pass "setup /S${*:+ $*} exit code 0"; else fail "setup /S${*:+ $*} exit code $code"; fi
+}
+
+# Runs the registered quiet uninstall command, as Apps & Features would.
+uninstall_quietly() {
+    local quiet path code
+    quiet=$(uninstall_entry | value_of QuietUninstallString)
+    if [[ ! "$quiet" =~ ^\"([^\"]+)\"\ /S$ ]]; then
+        fail "QuietUninstallString is '$quiet', expected '\"...uninstall.exe\" /S'"
+        return
+    fi
+    path=${BASH_REMATCH[1]}
+    w "$path" /S
+    code=$?
+    wait_for_prefix
+    if ((code == 0)); then pass "uninstaller /S exit code 0"; else fail "uninstaller /S exit code $code"; fi
+}
+
+check_installed_file() {
+    if cmp -s "$saver" "$installed"; then
+        pass "the saver is installed as ${installed#"$drive_c"/}"
+    else
+        fail "${installed#"$drive_c"/} is missing or differs from $saver"
+    fi
+    if [[ -n "$other_dir" && -e "$other_dir/memory-rhythms.scr" ]]; then
+        fail "the saver was written to the 64-bit system folder too (WOW64 redirection off?)"
+    fi
+}
+
+check_selected() {
+    local value
+    value=$(screen_saver) || { fail "SCRNSAVE.EXE is not set"; return; }
+    # The full path is what setup writes; Windows may also write the short form. The folder must
+    # be spelt as it is: 64-bit Windows starts the saver without WOW64 redirection. (Wine would
+    # find it under System32 as well, so a path that merely resolves to the file is not enough.)
+    local unix_path
+    if [[ "$(lower "$value")" == "$saver_windows_path" ]]; then
+        pass "SCRNSAVE.EXE names the installed saver: $value"
+    elif [[ "$(lower "$value")" == "${saver_windows_path%\\*}\\"* ]] &&
+        unix_path=$(w winepath -u "$value" | tr -d '\r') && [[ "$unix_path" -ef "$installed" ]]; then
+        pass "SCRNSAVE.EXE names the installed saver (short form): $value"
+    else
+        fail "SCRNSAVE.EXE is '$value', expected $saver_windows_path"
+    fi
+}
+
+check_uninstall_entry() {
+    local entry size uninstaller icon
+    entry=$(uninstall_entry) || { fail "no uninstall entry $uninstall_key (32-bit view)"; return; }
+    expect_eq DisplayName "$(value_of DisplayName <<<"$entry")" "Memory Rhythms"
+    expect_eq DisplayVersion "$(value_of DisplayVersion <<<"$entry")" "$version"
+    expect_eq Publisher "$(value_of Publisher <<<"$entry")" "the Memory Rhythms authors"
+    expect_eq NoModify "$(value_of NoModify <<<"$entry")" 0x1
+    expect_eq NoRepair "$(value_of NoRepair <<<"$entry")" 0x1
+    uninstaller=$(value_of UninstallString <<<"$entry")
+    expect_eq UninstallString "$uninstaller" "\"$uninstaller_windows_path\""
+    expect_eq QuietUninstallString "$(value_of QuietUninstallString <<<"$entry")" "$uninstaller /S"
+    expect "uninstall.exe is there" test -f "$install_dir/uninstall.exe"
+    icon=$(value_of DisplayIcon <<<"$entry")
+    expect_eq DisplayIcon "$icon" "$uninstaller_windows_path,0"
+    # Kilobytes, at least the saver itself.
+    size=$(value_of EstimatedSize <<<"$entry")
+    if [[ "$size" =~ ^0x[0-9a-f]+$ ]] && (($(printf '%d' "$size") * 1024 >= $(stat -c %s "$saver"))); then
+        pass "EstimatedSize $size KB covers the saver ($(stat -c %s "$saver") bytes)"
+    else
+        fail "EstimatedSize is '$size', less than the saver's $(stat -c %s "$saver") bytes"
+    fi
+}
+
+# Starts the selected saver as Windows does after the idle time-out, presses a key and expects it
+# to end by itself with exit code 0.
+check_saver_runs() {
+    local command pid window code=
+    command=$(screen_saver) || { fail "no saver selected to run"; return; }
+    wine "$command" /s &
+    pid=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+    if [[ -z "$window" ]]; then
+        fail "the installed saver opened no window in 30 s"
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        return
+    fi
+    pass "the installed saver opened its window ($window)"
+    xdotool windowfocus "$window" >/dev/null 2>&1
+    xdotool key space
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "the installed saver is still running 10 s after a key press"
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        return
+    fi
+    wait "$pid"
+    code=$?
+    expect_eq "the saver's exit code after a key press" "$code" 0
+}
+
+check_removed() {
+    expect "the saver file is removed" test ! -e "$installed"
+    expect "the uninstaller and its folder are removed" test ! -e "$install_dir"
+    expect "the uninstall entry is removed" fails uninstall_entry
+}
+
+count_entries() { # the uninstall entries named Memory Rhythms, in both registry views
+    local view
+    for view in 32 64; do
+        w reg query "$uninstall_root" /s /reg:$view 2>/dev/null | tr -d '\r' |
+            grep -cE '^ +DisplayName +REG_SZ +Memory Rhythms$'
+    done | awk '{ n += $1 } END { print n + 0 }'
+}
+
+# The windows of a process on the display, one id a line.
+windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null; }
+# Waits up to 30 s until the process shows <count> windows.
+wait_for_windows() { # <pid> <count>
+    local _
+    for _ in $(seq 1 150); do
+        (($(windows_of "$1" | wc -l) == $2)) && return 0
+        sleep 0.2
+    done
+    return 1
+}
+press() { # <window> <keys...>
+    local window=$1
+    shift
+    xdotool windowfocus "$window" >/dev/null 2>&1
+    sleep 0.3
+    xdotool key --delay 200 "$@"
+}
+
+# Goes through the setup wizard with the keyboard, in English: Install on the welcome page, the
+# given answer to the question whether to make it the screen saver, Finish on the last page.
+install_interactively() { # yes|no
+    local answer=$1 pid main box code
+    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$setup" &
+    pid=$!
+    if wait_for_windows "$pid" 1; then
+        main=$(windows_of "$pid")
+        press "$main" Return
+    fi
+    if wait_for_windows "$pid" 2; then
+        box=$(windows_of "$pid" | grep -vx "$main")
+        pass "setup asks whether to make it the screen saver ('$(xdotool getwindowname "$box")')"
+        # Yes is the default button.
+        if [[ "$answer" == yes ]]; then press "$box" space; else press "$box" Tab space; fi
+        wait_for_windows "$pid" 1 && press "$main" Return
+    else
+        fail "setup asked nothing after the welcome page"
+    fi
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "setup still running 20 s after Finish"
+        timeout 20 wineserver -k
+    fi
+    wait "$pid"
+    code=$?
+    expect_eq "setup exit code, answered $answer" "$code" 0
+}
+
+previous='C:\windows\system32\previous.scr'
+
+case "$case_name" in
+install_uninstall)
+    set_screen_saver "$previous"
+    before=$(desktop_snapshot)
+    install
+    check_installed_file
+    check_selected
+    check_uninstall_entry
+    check_saver_runs
+    cp "$install_dir/uninstall.exe" "$work/uninstall-copy.exe" 2>/dev/null
+    uninstall_quietly
+    check_removed
+    expect_eq "SCRNSAVE.EXE after uninstall" "$(screen_saver)" "$previous"
+    if [[ "$(desktop_snapshot)" == "$before" ]]; then
+        pass "the desktop settings are as before the install"
+    else
+        fail "the desktop settings changed: $(diff <(echo "$before") <(desktop_snapshot))"
+    fi
+    # Uninstalling again (a saved copy of the uninstaller) must leave everything as it is,
+    # including a saver the user has chosen since.
+    later='C:\windows\system32\chosen-later.scr'
+    set_screen_saver "$later"
+    before=$(desktop_snapshot)
+    w "$work/uninstall-copy.exe" /S
+    code=$?
+    wait_for_prefix
+    expect_eq "second uninstall exit code" "$code" 0
+    expect_eq "SCRNSAVE.EXE after the second uninstall" "$(screen_saver)" "$later"
+    expect "the desktop settings are untouched by the second uninstall" \
+        test "$(desktop_snapshot)" == "$before"
+    expect "still no uninstall entry" fails uninstall_entry
+    ;;
+upgrade)
+    set_screen_saver "$previous"
+    install
+    install
+    check_installed_file
+    check_selected
+    expect_eq "uninstall entries after installing twice" "$(count_entries)" 1
+    check_uninstall_entry
+    uninstall_quietly
+    check_removed
+    # Had the second install recorded our own saver as the previous one, it would come back here.
+    expect_eq "SCRNSAVE.EXE after uninstalling the upgrade" "$(screen_saver)" "$previous"
+    ;;
+select_options)
+    clear_screen_saver
+    install /NOSELECT
+    check_installed_file
+    expect "/NOSELECT left SCRNSAVE.EXE unset" fails screen_saver
+    set_screen_saver "$previous"
+    install /NOSELECT
+    expect_eq "SCRNSAVE.EXE after install /NOSELECT" "$(screen_saver)" "$previous"
+    clear_screen_saver
+    install
+    check_selected
+    uninstall_quietly
+    check_removed
+    expect "SCRNSAVE.EXE is unset again, as before the install" fails screen_saver
+    ;;
+interactive)
+    set_screen_saver "$previous"
+    install_interactively no
+    check_installed_file
+    expect_eq "SCRNSAVE.EXE after answering no" "$(screen_saver)" "$previous"
+    check_uninstall_entry
+    install_interactively yes
+    check_selected
+    uninstall_quietly
+    check_removed
+    expect_eq "SCRNSAVE.EXE after uninstall" "$(screen_saver)" "$previous"
+    ;;
+language)
+    # The setup window's title, by the system locale Wine is started with.
+    for pair in en_US:'Memory Rhythms Setup' de_DE:'Memory Rhythms Setup' \
+        ru_RU:'Установка Memory Rhythms' uk_UA:'Установка Memory Rhythms' be_BY:'Установка Memory Rhythms'; do
+        locale=${pair%%:*}.UTF-8
+        expected=${pair#*:}
+        LANG=$locale LC_ALL=$locale wine "$setup" &
+        pid=$!
+        window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+        title=$([[ -n "$window" ]] && xdotool getwindowname "$window")
+        expect_eq "setup window title under $locale" "$title" "$expected"
+        timeout 20 wineserver -k
+        wait "$pid" 2>/dev/null
+    done
+    expect "the setup windows left unanswered installed nothing" test ! -e "$installed"
+    ;;
+*)
+    echo "unknown case $case_name" >&2
+    exit 2
+    ;;
+esac
+
+if ((failures > 0)); then
+    echo "$case_name: $failures check(s) failed"
+    exit 1
+fi
+echo "$case_name: all checks passed"
