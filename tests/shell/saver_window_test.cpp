@@ -129,6 +129,7 @@ TEST_F(SaverWindow, EveryMessageIsAnsweredWithoutTheDefaultProcedure) {
         std::vector<std::string> calls;
     } const cases[] = {
         {0x0081, 1, {}},  // WM_NCCREATE
+        {0x0084, 1, {}},  // WM_NCHITTEST: client area everywhere, so the mouse is seen
         {0x0002, 0, {"PostQuitMessage(0)"}},
         {0x0001, 0, {}},  // WM_CREATE
         {0x0010, 0, {}},  // WM_CLOSE: the window cannot be closed that way
