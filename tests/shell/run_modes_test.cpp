@@ -197,16 +197,6 @@ TEST_F(RunModes, ProgramDispatchesOnTheModeLetter) {
     }
 }
 
-TEST_F(RunModes, ChangePasswordOwnerComesFromArgumentTwo) {
-    services.libraries[u"C:\\windows\\system32\\MPR.DLL"] = 0x5500;
-    services.exports[{0x5500, "PwdChangePasswordA"}] = 0x5510;
-    RunProgram(shell, u"s.scr /a 1234");
-    RunProgram(shell, u"s.scr /a");
-    EXPECT_EQ(services.CallsStartingWith("PwdChangePasswordA"),
-              (std::vector<std::string>{"PwdChangePasswordA@0x5510(SCRSAVE, 0x4d2, 0, 0)",
-                                        "PwdChangePasswordA@0x5510(SCRSAVE, 0x0, 0, 0)"}));
-}
-
 TEST_F(RunModes, StartUpReadsTheTimeSeparatorOfTheUsersLocaleOnce) {
     services.localeAnswers[win::kLocaleSTime] = std::u16string(u".");
     RunProgram(shell, u"s.scr /c");

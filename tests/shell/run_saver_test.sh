@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The real memory-rhythms.scr under Wine: the run modes that show nothing end at once with exit
-# code 0; the full-screen run covers the screen with a topmost window, ignores one stray mouse
-# move, and closes on a key press and on the third mouse event.
+# code 0; the full-screen run covers the screen with a topmost window, paints it, ignores one
+# stray mouse move, and closes on a key press and on the third mouse event; the preview run
+# places a disabled child over its parent and ends when the parent is closed. (Wine does not
+# show the drawing of a child window whose parent belongs to another process, so the preview's
+# pixels are not looked at.)
 # Usage: run_saver_test.sh <memory-rhythms.scr> <window_probe.exe>
 # Needs DISPLAY (an X server such as Xvfb) and WINEPREFIX, as scripts/test provides.
 set -uo pipefail
@@ -23,6 +26,8 @@ pass() { echo "ok: $*"; }
 now() { date +%s.%N; }
 since() { awk -v start="$1" -v end="$(now)" 'BEGIN { printf "%.2f", end - start }'; }
 saver_windows() { xdotool search --onlyvisible --class 'memory-rhythms.scr' 2>/dev/null; }
+# The colour of one screen pixel as "red,green,blue", 0 to 255 each.
+pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | sed -n 's/^0,0: *(\([0-9,]*\)).*/\1/p'; }
 
 # Waits up to $2 tenths of a second for process $1 to end; 0 when it did.
 wait_for_end() {
@@ -110,11 +115,19 @@ expect_quiet_exit "/p with a handle that is no window" /p 999999
 expect_quiet_exit "/p 0" /p 0
 expect_quiet_exit "/a 1234 (the system's change-password call)" /a 1234
 
-# Full screen: the window, then a key press.
+# Full screen: the window, its paint, then a key press.
+before=$(pixel 5 5)
 start_full_screen
+after=$(pixel 5 5)
+if [[ -n "$after" && "$after" != "$before" ]]; then
+    pass "/s: the screen is painted (pixel 5,5 was $before, is $after)"
+else
+    fail "/s: pixel 5,5 still $before: nothing painted"
+fi
 report=$(wine "$probe" | tr -d '\r')
 read -r width height < <(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[1], size[2] }')
-expected="window=found rect=0,0,${width},${height} topmost=1 visible=1 popup=1 screen=${width}x${height}"
+expected="window=found rect=0,0,${width},${height} topmost=1 visible=1 popup=1 child=0 disabled=0"
+expected+=" parent=0 placed=0 screen=${width}x${height}"
 if [[ "$report" == "$expected" ]]; then
     pass "/s: $report"
 else
@@ -144,6 +157,31 @@ fi
 start=$(now)
 xdotool click 1
 expect_closed "/s, third mouse event (a click)" "$start" 2.5
+
+# Preview inside a plain window standing in for the system's preview window.
+host_output=$(mktemp)
+wine "$probe" host >"$host_output" &
+host_pid=$!
+for ((i = 0; i < 100; i++)); do
+    [[ -s "$host_output" ]] && break
+    sleep 0.1
+done
+parent=$(tr -d '\r\n' <"$host_output")
+rm -f "$host_output"
+wine "$saver" /p "$parent" &
+saver_pid=$!
+sleep 3
+report=$(wine "$probe" | tr -d '\r')
+expected="window=found rect=100,100,420,340 topmost=0 visible=1 popup=0 child=1 disabled=1 parent=${parent} placed=1"
+if [[ "$report" == "$expected "* ]]; then
+    pass "/p $parent: $report"
+else
+    fail "/p $parent: the system reports '$report', expected '$expected ...'"
+fi
+start=$(now)
+wine "$probe" close "$parent"
+expect_closed "/p $parent, parent window closed" "$start" 3
+wait "$host_pid" 2>/dev/null
 
 # With the password setting on, the system's password library is looked for in the system
 # directory; Wine has none, so a key press closes the saver as without a password.
