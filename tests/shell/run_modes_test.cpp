@@ -7,7 +7,6 @@
 
 #include "fake_services.hpp"
 #include "shell/refresh_thread.hpp"
-#include "shell/saver_window.hpp"
 
 namespace mr {
 namespace {
@@ -219,15 +218,6 @@ TEST_F(RunModes, StartUpReadsTheTimeSeparatorOfTheUsersLocaleOnce) {
         RunProgram(freshShell, u"s.scr /c");
         EXPECT_EQ(fresh.timeSeparator.load(), separator) << testing::Narrow(answer);
     }
-}
-
-TEST_F(RunModes, ClosingThroughTheWindowProcedureEndsTheLoop) {
-    // The refresh thread's WM_DESTROY reaches the procedure through the loop; its answer, the
-    // quit message, is what ends it.
-    services.messages = {1};
-    services.onDispatch = [this] { SaverWindowProc(shell, win::kWmDestroy); };
-    RunFullScreen(shell);
-    EXPECT_EQ(services.Count("PostQuitMessage(0)"), 1U);
 }
 
 }  // namespace
