@@ -28,11 +28,13 @@ void RunFullScreen(Shell& shell) {
     shell.state.previewMode = false;
     shell.state.inputTolerance = 3;
     const WindowHandle previousForeground = services.GetForegroundWindow();
-    // Down to -1 from wherever the display count stands; from the usual 0 this is one call.
+    // Lowered until the count it returns is no longer above 0: from the usual 0 one call, which
+    // leaves -1 and the cursor hidden. The one ShowCursor(TRUE) at the end undoes exactly that.
     while (services.ShowCursor(false) > 0) {
     }
     const WindowRect desktop = services.GetWindowRect(services.GetDesktopWindow());
     if (CreateSaverWindow(shell, RectWidth(desktop), RectHeight(desktop), 0) == 0) {
+        // Nothing could ever end the message loop: give back what was taken and stop.
         services.ShowCursor(true);
         services.SetForegroundWindow(previousForeground);
         return;

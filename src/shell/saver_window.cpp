@@ -30,6 +30,8 @@ std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) {
     switch (message) {
         case win::kWmNcCreate:
             return OnNcCreate();
+        case win::kWmNcHitTest:
+            return OnNcHitTest();
         case win::kWmDestroy:
             return OnDestroy(shell);
         case win::kWmPaint:
@@ -48,6 +50,12 @@ std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) {
 
 std::intptr_t OnNcCreate() {
     return 1;  // anything else would make the creation fail
+}
+
+std::intptr_t OnNcHitTest() {
+    // The system turns mouse input into WM_MOUSEMOVE and the button messages only over the
+    // client area; answered with 0 (nowhere), the saver would never see the mouse at all.
+    return win::kHtClient;
 }
 
 std::intptr_t OnDestroy(Shell& shell) {

@@ -27,6 +27,8 @@ namespace win {
 inline constexpr std::uint32_t kWmDestroy = 0x0002;
 inline constexpr std::uint32_t kWmPaint = 0x000F;
 inline constexpr std::uint32_t kWmNcCreate = 0x0081;
+inline constexpr std::uint32_t kWmNcHitTest = 0x0084;
+inline constexpr std::intptr_t kHtClient = 1;
 inline constexpr std::uint32_t kWmKeyDown = 0x0100;
 inline constexpr std::uint32_t kWmMouseMove = 0x0200;
 inline constexpr std::uint32_t kWmLButtonDown = 0x0201;

@@ -74,9 +74,6 @@ void FakeServices::TranslateMessage() {
 
 void FakeServices::DispatchMessageW() {
     Record("DispatchMessageW");
-    if (onDispatch) {
-        onDispatch();
-    }
 }
 
 void FakeServices::PostMessageW(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,

@@ -31,8 +31,6 @@ public:
     std::vector<LocalMoment> clock;
     // Called after each Sleep with the number of waits so far.
     std::function<void(int)> afterSleep;
-    // Called by DispatchMessageW: lets a test deliver messages to the window procedure.
-    std::function<void()> onDispatch;
     std::u16string systemDirectory = u"C:\\windows\\system32";
     std::map<std::u16string, ModuleHandle> libraries;                     // by full path
     std::map<std::pair<ModuleHandle, std::string>, ProcAddress> exports;  // by module and name

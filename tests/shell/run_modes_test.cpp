@@ -7,7 +7,6 @@
 
 #include "fake_services.hpp"
 #include "shell/refresh_thread.hpp"
-#include "shell/saver_window.hpp"
 
 namespace mr {
 namespace {
@@ -197,16 +196,6 @@ TEST_F(RunModes, ProgramDispatchesOnTheModeLetter) {
     }
 }
 
-TEST_F(RunModes, ChangePasswordOwnerComesFromArgumentTwo) {
-    services.libraries[u"C:\\windows\\system32\\MPR.DLL"] = 0x5500;
-    services.exports[{0x5500, "PwdChangePasswordA"}] = 0x5510;
-    RunProgram(shell, u"s.scr /a 1234");
-    RunProgram(shell, u"s.scr /a");
-    EXPECT_EQ(services.CallsStartingWith("PwdChangePasswordA"),
-              (std::vector<std::string>{"PwdChangePasswordA@0x5510(SCRSAVE, 0x4d2, 0, 0)",
-                                        "PwdChangePasswordA@0x5510(SCRSAVE, 0x0, 0, 0)"}));
-}
-
 TEST_F(RunModes, StartUpReadsTheTimeSeparatorOfTheUsersLocaleOnce) {
     services.localeAnswers[win::kLocaleSTime] = std::u16string(u".");
     RunProgram(shell, u"s.scr /c");
@@ -229,15 +218,6 @@ TEST_F(RunModes, StartUpReadsTheTimeSeparatorOfTheUsersLocaleOnce) {
         RunProgram(freshShell, u"s.scr /c");
         EXPECT_EQ(fresh.timeSeparator.load(), separator) << testing::Narrow(answer);
     }
-}
-
-TEST_F(RunModes, ClosingThroughTheWindowProcedureEndsTheLoop) {
-    // The refresh thread's WM_DESTROY reaches the procedure through the loop; its answer, the
-    // quit message, is what ends it.
-    services.messages = {1};
-    services.onDispatch = [this] { SaverWindowProc(shell, win::kWmDestroy); };
-    RunFullScreen(shell);
-    EXPECT_EQ(services.Count("PostQuitMessage(0)"), 1U);
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# memory-rhythms.scr must be a 32-bit i386 GUI PE whose imports are all system DLLs (it is copied
+# alone into the system folder, with no MinGW runtime beside it), carrying its version resource
+# and the three rating bitmaps.
+# Usage: check_artifact.sh <objdump> <memory-rhythms.scr> <version>
+set -uo pipefail
+objdump=$1
+saver=$2
+version=$3
+
+headers=$("$objdump" -p "$saver") || exit 1
+status=0
+grep -q 'file format pei-i386' <<<"$headers" || { echo "FAIL: not pei-i386"; status=1; }
+grep -q 'Magic.*(PE32)' <<<"$headers" || { echo "FAIL: not PE32"; status=1; }
+grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || { echo "FAIL: not a GUI program"; status=1; }
+
+mapfile -t dlls < <(awk '/DLL Name:/ { print tolower($3) }' <<<"$headers")
+if ((${#dlls[@]} == 0)); then
+    echo "FAIL: no imports found"
+    status=1
+fi
+for dll in "${dlls[@]}"; do
+    case "$dll" in
+        kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | msvcrt.dll) echo "ok: imports $dll" ;;
+        *) echo "FAIL: imports $dll, which is not a system DLL"; status=1 ;;
+    esac
+done
+
+# Resource names and version strings are stored in UTF-16.
+mapfile -t texts < <(strings -el -n 3 "$saver")
+for wanted in GOOD NORMAL BAD ProductName "Memory Rhythms" FileDescription FileVersion "$version"; do
+    found=0
+    for text in "${texts[@]}"; do
+        [[ "$text" == "$wanted"* ]] && found=1 && break
+    done
+    if ((found)); then
+        echo "ok: resource text '$wanted'"
+    else
+        echo "FAIL: no resource text '$wanted'"
+        status=1
+    fi
+done
+exit "$status"
