@@ -59,6 +59,7 @@ int WindowInfo() {
         return 1;
     }
     Say("FOUND 1");
+    Say("HANDLE %llu", HandleValue(saver));
     wchar_t title[64] = {};
     GetWindowTextW(saver, title, 64);
     Say("TITLE_IS_MYSAVER %d", std::wcscmp(title, L"MySaver") == 0 ? 1 : 0);

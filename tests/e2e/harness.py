@@ -285,3 +285,30 @@ def settled_screenshot(display, margin=3, attempts=4):
         if before[:5] == after[:5]:
             return image, before
     raise RuntimeError("no screenshot within a single minute")
+
+
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+
+
+def set_use_password(display, value_type, data):
+    """Sets ScreenSaveUsePassword in the display's Wine session (value_type REG_DWORD, REG_SZ)."""
+    process = display.wine("reg", "add", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/t",
+                           value_type, "/d", str(data), "/f")
+    process.communicate(timeout=60)
+    if process.returncode != 0:
+        raise RuntimeError(f"reg add {value_type} {data} failed: {process.returncode}")
+
+
+def remove_use_password(display):
+    process = display.wine("reg", "delete", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/f")
+    process.communicate(timeout=60)
+
+
+def wait_for_lines(path, count, timeout):
+    """The log's lines once it has at least count of them, or what it has after timeout."""
+    deadline = time.monotonic() + timeout
+    lines = read_log(path)
+    while len(lines) < count and time.monotonic() < deadline:
+        time.sleep(0.1)
+        lines = read_log(path)
+    return lines
