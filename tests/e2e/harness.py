@@ -49,11 +49,13 @@ def windows_path(unix_path):
 
 
 class Display:
-    """An Xvfb display of the given size, with its own Wine session."""
+    """An Xvfb display of the given size, with its own Wine session (extra_env, such as LANG,
+    is the environment of every Wine process on it, so it shapes the session)."""
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, extra_env=None):
         self.width = width
         self.height = height
+        self.extra_env = extra_env or {}
         self.number = None
         self.process = None
 
@@ -65,7 +67,7 @@ class Display:
         self.process = subprocess.Popen(
             ["Xvfb", f":{number}", "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.env = wine_env({"DISPLAY": f":{number}"})
+        self.env = wine_env({"DISPLAY": f":{number}", **self.extra_env})
         deadline = time.monotonic() + 10
         while subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL).returncode != 0:
