@@ -178,10 +178,13 @@ int Preview(int width, int height, const char* saverPath, const char* form, DWOR
         RECT childRect{};
         GetWindowRect(child, &childRect);
         Say("CHILD 1");
-        Say("CHILD_STYLE 0x%08lx", static_cast<unsigned long>(GetWindowLongW(child, GWL_STYLE)));
         PrintRect("CHILD_RECT", childRect);
     }
     PumpFor(1500);  // the first paint
+    // Read once the saver has finished creating it: WS_VISIBLE comes at the end of creation.
+    if (child != nullptr) {
+        Say("CHILD_STYLE 0x%08lx", static_cast<unsigned long>(GetWindowLongW(child, GWL_STYLE)));
+    }
     Say("READY");
     PumpFor(holdMs);
     // Whatever the test did meanwhile (mouse events over the child), the saver is still there.

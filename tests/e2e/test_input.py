@@ -13,7 +13,7 @@ import unittest
 
 import harness
 
-CLOSE_WITHIN = 2.5   # the refresh thread notices a passed check within about a second
+CLOSE_WITHIN = 3.0   # the refresh thread notices a passed check within about a second
 STAYS_FOR = 1.5
 
 

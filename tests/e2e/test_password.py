@@ -10,7 +10,7 @@ import unittest
 
 import harness
 
-CLOSE_WITHIN = 2.5
+CLOSE_WITHIN = 3.0
 WINE_DLLS = "mscoree,mshtml="
 
 

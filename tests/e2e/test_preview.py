@@ -61,6 +61,8 @@ class Preview(unittest.TestCase):
             expected = [origin[0], origin[1], origin[0] + WIDTH, origin[1] + HEIGHT]
             self.assertEqual([int(v) for v in host.facts["CHILD_RECT"]], expected,
                              f"{form}: the child does not cover the host's client area")
+            # WS_CHILD, WS_VISIBLE and WS_DISABLED: the system gives it no input.
+            self.assertEqual(host.facts.get("CHILD_STYLE"), ["0x58000000"], form)
             if during:
                 during(origin)
             alive = host.read_until("ALIVE")
