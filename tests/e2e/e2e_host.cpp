@@ -6,7 +6,8 @@
 //   e2e_host preview <width> <height> <saver.scr> <handle-form> <hold-ms>
 //       Makes a host window of width x height inside a top-level window, starts the saver with
 //       "/p <handle>" (handle-form: dec, dollar, x, X, 0x, 0X), reports where the client area is
-//       on the screen, keeps the window for hold-ms, destroys it and reports how the saver ended.
+//       on the screen, keeps the window for hold-ms, reports whether the saver and its window are
+//       still there, destroys the host window and reports how the saver ended.
 //
 // Output is one line per fact, "KEY value ...", read by tests/e2e/harness.py.
 #ifndef WIN32_LEAN_AND_MEAN
@@ -58,6 +59,7 @@ int WindowInfo() {
         return 1;
     }
     Say("FOUND 1");
+    Say("HANDLE %llu", HandleValue(saver));
     wchar_t title[64] = {};
     GetWindowTextW(saver, title, 64);
     Say("TITLE_IS_MYSAVER %d", std::wcscmp(title, L"MySaver") == 0 ? 1 : 0);
@@ -176,12 +178,18 @@ int Preview(int width, int height, const char* saverPath, const char* form, DWOR
         RECT childRect{};
         GetWindowRect(child, &childRect);
         Say("CHILD 1");
-        Say("CHILD_STYLE 0x%08lx", static_cast<unsigned long>(GetWindowLongW(child, GWL_STYLE)));
         PrintRect("CHILD_RECT", childRect);
     }
     PumpFor(1500);  // the first paint
+    // Read once the saver has finished creating it: WS_VISIBLE comes at the end of creation.
+    if (child != nullptr) {
+        Say("CHILD_STYLE 0x%08lx", static_cast<unsigned long>(GetWindowLongW(child, GWL_STYLE)));
+    }
     Say("READY");
     PumpFor(holdMs);
+    // Whatever the test did meanwhile (mouse events over the child), the saver is still there.
+    Say("ALIVE %d %d", WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT ? 1 : 0,
+        child != nullptr && IsWindow(child) ? 1 : 0);
     const DWORD destroyed = GetTickCount();
     DestroyWindow(top);
     PumpFor(50);

@@ -49,11 +49,13 @@ def windows_path(unix_path):
 
 
 class Display:
-    """An Xvfb display of the given size, with its own Wine session."""
+    """An Xvfb display of the given size, with its own Wine session (extra_env, such as LANG,
+    is the environment of every Wine process on it, so it shapes the session)."""
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, extra_env=None):
         self.width = width
         self.height = height
+        self.extra_env = extra_env or {}
         self.number = None
         self.process = None
 
@@ -65,7 +67,7 @@ class Display:
         self.process = subprocess.Popen(
             ["Xvfb", f":{number}", "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.env = wine_env({"DISPLAY": f":{number}"})
+        self.env = wine_env({"DISPLAY": f":{number}", **self.extra_env})
         deadline = time.monotonic() + 10
         while subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL).returncode != 0:
@@ -92,6 +94,13 @@ class Display:
                              env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                              check=True, timeout=30).stdout
         return Image(self.width, self.height, raw)
+
+    def saver_window_shown(self):
+        """Whether X shows a window of the saver's process (Wine names the X class after it)."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", "memory-rhythms"],
+                               env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                               timeout=10, check=False).stdout
+        return bool(found.strip())
 
     def save_png(self, path):
         subprocess.run(["import", "-silent", "-window", "root", path], env=self.env, check=True,
@@ -181,6 +190,8 @@ class Saver:
             with contextlib.suppress(ProcessLookupError):
                 os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait(timeout=10)
+        if self.process.stdout:
+            self.process.stdout.close()
 
 
 @contextlib.contextmanager
@@ -212,3 +223,94 @@ def temp_log():
     os.close(handle)
     os.remove(path)
     return path
+
+
+def parse_fact_lists(text):
+    """Like parse_facts, but keeps every line of a key, in order: {key: [[value, ...], ...]}."""
+    facts = {}
+    for line in (text or "").splitlines():
+        parts = line.strip().split()
+        if parts:
+            facts.setdefault(parts[0], []).append(parts[1:])
+    return facts
+
+
+class Scene:
+    """What scene_probe says about one moment: where each element must be, in screen pixels."""
+
+    def __init__(self, text):
+        facts = parse_fact_lists(text)
+        if "GEOMETRY" not in facts:
+            raise RuntimeError("scene_probe printed no geometry:\n" + (text or ""))
+        self.geometry = [int(v) for v in facts["GEOMETRY"][0]]
+        self.language = int(facts["LANGUAGE"][0][0])
+        self.ring = tuple(int(v) for v in facts["RING"][0])
+        self.dots = [(int(x), int(y)) for _, x, y in facts.get("DOT", [])]
+        self.hand = tuple(int(v) for v in facts["HAND"][0])
+        self.badges = [tuple(int(v) for v in b) for b in facts.get("BADGE", [])]
+        self.figure = [tuple(int(v) for v in f) for f in facts.get("FIGURE", [])]
+        self.covers = [tuple(int(v) for v in c) for c in facts.get("COVER", [])]
+        self.texts = [tuple(int(v) for v in t) for t in facts.get("TEXT", [])]
+
+    def covered(self, x, y):
+        return any(left <= x < right and top <= y < bottom
+                   for left, top, right, bottom in self.covers)
+
+    def text_centred_on(self, x, y):
+        """The text box centred on (x, y) within a pixel: a badge's percentage."""
+        for box in self.texts:
+            left, top, right, bottom = box
+            if abs((left + right) // 2 - x) <= 1 and abs((top + bottom) // 2 - y) <= 1:
+                return box
+        return None
+
+
+def probe_scene(display, width, height, preview, moment, extra_env=None):
+    """Runs scene_probe for the moment (a time.struct_time) in the display's Wine session."""
+    process = display.wine(SCENE_PROBE, str(width), str(height), "1" if preview else "0",
+                           str(moment.tm_year), str(moment.tm_mon), str(moment.tm_mday),
+                           str(moment.tm_hour), str(moment.tm_min), extra_env=extra_env)
+    out, _ = process.communicate(timeout=60)
+    return Scene(out)
+
+
+def settled_screenshot(display, margin=3, attempts=4):
+    """A screenshot taken within one minute, away from its start (where the saver repaints):
+    returns (image, moment). Waits for the next minute when the clock is too near a boundary."""
+    for _ in range(attempts):
+        before = time.localtime()
+        if before.tm_sec < margin or before.tm_sec > 57:
+            time.sleep((60 - before.tm_sec + margin) % 60 + 0.2)
+            continue
+        image = display.screenshot()
+        after = time.localtime()
+        if before[:5] == after[:5]:
+            return image, before
+    raise RuntimeError("no screenshot within a single minute")
+
+
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+
+
+def set_use_password(display, value_type, data):
+    """Sets ScreenSaveUsePassword in the display's Wine session (value_type REG_DWORD, REG_SZ)."""
+    process = display.wine("reg", "add", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/t",
+                           value_type, "/d", str(data), "/f")
+    process.communicate(timeout=60)
+    if process.returncode != 0:
+        raise RuntimeError(f"reg add {value_type} {data} failed: {process.returncode}")
+
+
+def remove_use_password(display):
+    process = display.wine("reg", "delete", DESKTOP_KEY, "/v", "ScreenSaveUsePassword", "/f")
+    process.communicate(timeout=60)
+
+
+def wait_for_lines(path, count, timeout):
+    """The log's lines once it has at least count of them, or what it has after timeout."""
+    deadline = time.monotonic() + timeout
+    lines = read_log(path)
+    while len(lines) < count and time.monotonic() < deadline:
+        time.sleep(0.1)
+        lines = read_log(path)
+    return lines

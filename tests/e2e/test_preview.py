@@ -1,0 +1,133 @@
+"""The preview run inside a host window, as the display settings run it: the saver's child
+window covers the host's client area, shows only the background, border, ring and figure,
+ignores the mouse, and the process ends with exit code 0 when the host window goes away."""
+
+import time
+import unittest
+
+import harness
+
+WIDTH, HEIGHT = 152, 112
+BACKGROUND = (0, 0, 30)
+BLACK = (0, 0, 0)
+HOST_WHITE = (255, 255, 255)
+
+
+class Host:
+    """e2e_host preview, read line by line while it runs."""
+
+    def __init__(self, display, form, hold_ms):
+        self.process = display.wine(harness.E2E_HOST, "preview", str(WIDTH), str(HEIGHT),
+                                    harness.windows_path(harness.SAVER), form, str(hold_ms))
+        self.facts = {}
+
+    def read_until(self, key, timeout=60):
+        deadline = time.monotonic() + timeout
+        while key not in self.facts and time.monotonic() < deadline:
+            line = self.process.stdout.readline()
+            if not line:
+                break
+            parts = line.strip().split()
+            if parts:
+                self.facts[parts[0]] = parts[1:]
+        return self.facts.get(key)
+
+    def finish(self):
+        self.read_until("EXIT")
+        try:
+            self.process.wait(timeout=30)
+        except Exception:  # noqa: BLE001 - a host that hangs is ended, the test then fails
+            self.process.kill()
+            self.process.wait(timeout=10)
+        self.process.stdout.close()
+
+
+class Preview(unittest.TestCase):
+
+    @classmethod
+    def setUpClass(cls):
+        cls.display = harness.Display(640, 480).__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.display.__exit__(None, None, None)
+
+    def run_preview(self, form, hold_ms, during=None):
+        host = Host(self.display, form, hold_ms)
+        try:
+            self.assertIsNotNone(host.read_until("READY"), f"{form}: host not ready: {host.facts}")
+            origin = tuple(int(v) for v in host.facts["CLIENT_ORIGIN"])
+            self.assertEqual(host.facts.get("CHILD"), ["1"], f"{form}: no saver child window")
+            expected = [origin[0], origin[1], origin[0] + WIDTH, origin[1] + HEIGHT]
+            self.assertEqual([int(v) for v in host.facts["CHILD_RECT"]], expected,
+                             f"{form}: the child does not cover the host's client area")
+            # WS_CHILD, WS_VISIBLE and WS_DISABLED: the system gives it no input.
+            self.assertEqual(host.facts.get("CHILD_STYLE"), ["0x58000000"], form)
+            if during:
+                during(origin)
+            alive = host.read_until("ALIVE")
+            exit_facts = host.read_until("EXIT")
+        finally:
+            host.finish()
+        print(f"/p in form {form}: CHILD_RECT {host.facts.get('CHILD_RECT')} "
+              f"ALIVE {alive} EXIT (waited, code, ms) {exit_facts}")
+        self.assertEqual(alive, ["1", "1"], f"{form}: the saver had gone before the host closed")
+        self.assertIsNotNone(exit_facts)
+        self.assertEqual(exit_facts[:2], ["1", "0"], f"{form}: did not end with exit code 0")
+        self.assertLess(int(exit_facts[2]), 5000)
+
+    def test_hexadecimal_forms_of_the_handle(self):
+        for form in ["dollar", "x", "X", "0x", "0X"]:
+            with self.subTest(form=form):
+                self.run_preview(form, 300)
+
+    def test_scene_and_mouse(self):
+        def during(origin):
+            ox, oy = origin
+            moment = time.localtime()
+            image = self.display.screenshot()
+            scene = harness.probe_scene(self.display, WIDTH, HEIGHT, True, moment)
+            self.assertEqual(scene.covers, [], "the preview draws nothing after the figure")
+            self.assertEqual(scene.texts, [], "the preview draws no text")
+            host_white = image.count_where((ox, oy, ox + WIDTH, oy + HEIGHT),
+                                           lambda p: p == HOST_WHITE)
+            if host_white == WIDTH * HEIGHT:
+                # Wine gives a child window of another process no X window of its own, and
+                # what the saver draws into it never reaches the screen: the host's own white
+                # stays. Then the child's placement, its life and its end are what shows.
+                print("preview pixels: not observable under Wine (the host's client area "
+                      f"stays white, {host_white} pixels); pixels not compared")
+            else:
+                self.check_pixels(image, scene, ox, oy)
+            # Moves and clicks over the child: nothing may close it.
+            for i in range(4):
+                self.display.xdotool("mousemove", str(ox + 20 + 25 * i), str(oy + 30 + 15 * i))
+                self.display.xdotool("click", "1")
+                self.display.xdotool("click", "3")
+            time.sleep(1.5)
+
+        self.run_preview("dec", 7000, during)
+
+    def check_pixels(self, image, scene, ox, oy):
+        inside = {}
+        for x, y, r, g, b in scene.figure:
+            if 0 <= x < WIDTH and 0 <= y < HEIGHT:
+                inside[(x, y)] = (r, g, b)
+        border = [(x, 0) for x in range(WIDTH)] + [(x, HEIGHT - 1) for x in range(WIDTH)]
+        border += [(0, y) for y in range(HEIGHT)] + [(WIDTH - 1, y) for y in range(HEIGHT)]
+        border_black = sum(image.pixel(ox + x, oy + y) == BLACK for x, y in border
+                           if (x, y) not in inside)
+        border_total = sum(1 for p in border if p not in inside)
+        figure_match = sum(image.pixel(ox + x, oy + y) == c for (x, y), c in inside.items())
+        # Everything else is the background: no text, hour dot, hand or badge.
+        stray = [(x, y) for y in range(1, HEIGHT - 1) for x in range(1, WIDTH - 1)
+                 if (x, y) not in inside and image.pixel(ox + x, oy + y) != BACKGROUND]
+        print(f"preview pixels: border {border_black}/{border_total} black, figure "
+              f"{figure_match}/{len(inside)} match, {len(stray)} other pixels not background")
+        self.assertEqual(border_black, border_total, "border not black")
+        self.assertEqual(figure_match, len(inside), "figure pixels differ")
+        self.assertEqual(stray[:5], [], "pixels that are neither figure nor background")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
