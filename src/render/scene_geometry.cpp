@@ -19,9 +19,9 @@ SceneGeometry ComputeSceneGeometry(std::int32_t width, std::int32_t height) {
     const std::int64_t side = geometry.Side;
     geometry.OffsetX = HalfOf(std::int64_t{width} - side);
     geometry.OffsetY = HalfOf(std::int64_t{height} - side);
-    geometry.RingRadius = HalfOf(side - 2 * kRingCentreOffset);
-    geometry.BadgeRadius = HalfOf(side - 2 * kBadgeCentreOffset);
-    geometry.LabelRadius = HalfOf(side - 2 * kLabelCentreOffset);
+    geometry.RingRadius = HalfOf(side - 2 * std::int64_t{kRingCentreOffset});
+    geometry.BadgeRadius = HalfOf(side - 2 * std::int64_t{kBadgeCentreOffset});
+    geometry.LabelRadius = HalfOf(side - 2 * std::int64_t{kLabelCentreOffset});
     return geometry;
 }
 
