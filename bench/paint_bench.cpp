@@ -88,23 +88,7 @@ public:
         Add({Op::DeleteMemoryDc});
     }
     mr::GdiHandle CreateFontFromTemplate(const mr::FontTemplate& font) override {
-        LOGFONTW logFont{};
-        logFont.lfHeight = font.height;
-        logFont.lfWidth = font.width;
-        logFont.lfEscapement = font.escapement;
-        logFont.lfOrientation = font.orientation;
-        logFont.lfWeight = font.weight;
-        logFont.lfItalic = font.italic;
-        logFont.lfUnderline = font.underline;
-        logFont.lfStrikeOut = font.strikeOut;
-        logFont.lfCharSet = font.charSet;
-        logFont.lfOutPrecision = font.outPrecision;
-        logFont.lfClipPrecision = font.clipPrecision;
-        logFont.lfQuality = font.quality;
-        logFont.lfPitchAndFamily = font.pitchAndFamily;
-        for (std::size_t i = 0; i + 1 < font.faceName.size(); ++i) {
-            logFont.lfFaceName[i] = static_cast<wchar_t>(font.faceName[i]);
-        }
+        const LOGFONTW logFont = mr::ToLogFont(font);
         recording_.fonts.push_back(logFont);
         const mr::GdiHandle handle = inner_.CreateFontFromTemplate(font);
         RawCall call{Op::CreateFont};

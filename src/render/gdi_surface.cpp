@@ -71,7 +71,7 @@ void GdiSurface::DeleteMemoryDc() {
     }
 }
 
-GdiHandle GdiSurface::CreateFontFromTemplate(const FontTemplate& font) {
+LOGFONTW ToLogFont(const FontTemplate& font) {
     LOGFONTW logFont{};
     logFont.lfHeight = font.height;
     logFont.lfWidth = font.width;
@@ -90,6 +90,11 @@ GdiHandle GdiSurface::CreateFontFromTemplate(const FontTemplate& font) {
         logFont.lfFaceName[i] = static_cast<wchar_t>(font.faceName[i]);
     }
     logFont.lfFaceName[LF_FACESIZE - 1] = L'\0';
+    return logFont;
+}
+
+GdiHandle GdiSurface::CreateFontFromTemplate(const FontTemplate& font) {
+    const LOGFONTW logFont = ToLogFont(font);
     return FromObject(::CreateFontIndirectW(&logFont));
 }
 

@@ -13,6 +13,9 @@
 
 namespace mr {
 
+// The LOGFONTW of a font template, its face name always terminated.
+LOGFONTW ToLogFont(const FontTemplate& font);
+
 class GdiSurface : public DrawingSurface {
 public:
     // window: the window whose update region BeginPaint takes; module: where the bitmaps live.

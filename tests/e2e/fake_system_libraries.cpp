@@ -28,7 +28,7 @@ void AppendToLog(const char* line) {
 }  // namespace
 
 #ifdef MR_FAKE_PASSWORD_CPL
-extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND owner) {
+extern "C" __attribute__((dllexport)) BOOL WINAPI VerifyScreenSavePwd(HWND owner) {
     char answer[8] = {};
     GetEnvironmentVariableA("MR_FAKE_ANSWER", answer, sizeof(answer));
     const BOOL verified = answer[0] == '0' ? FALSE : TRUE;
@@ -41,8 +41,9 @@ extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND owner) {
 #endif
 
 #ifdef MR_FAKE_MPR
-extern "C" __declspec(dllexport) DWORD WINAPI
-    PwdChangePasswordA(LPCSTR keyName, HWND owner, UINT reserved1, UINT reserved2) {
+extern "C" __attribute__((dllexport)) DWORD WINAPI PwdChangePasswordA(LPCSTR keyName, HWND owner,
+                                                                      UINT reserved1,
+                                                                      UINT reserved2) {
     char line[256];
     int used = std::snprintf(line, sizeof(line), "PwdChangePasswordA key=");
     for (const char* c = keyName; c != nullptr && *c != '\0' && used < 200; ++c) {
