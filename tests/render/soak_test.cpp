@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "render/dib_canvas.hpp"
 #include "render/gdi_surface.hpp"
 #include "render/paint_scene.hpp"
 
@@ -102,39 +103,6 @@ private:
     std::vector<GdiHandle> created_;
     std::multiset<GdiHandle> deleted_;
     int memoryDcs_ = 0;
-};
-
-// A top-down 32-bit DIB section in a memory DC of its own.
-class Canvas {
-public:
-    Canvas(int width, int height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = ::CreateCompatibleDC(nullptr);
-        void* bits = nullptr;
-        bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous_ = ::SelectObject(dc_, bitmap_);
-    }
-    ~Canvas() {
-        ::SelectObject(dc_, previous_);
-        ::DeleteObject(bitmap_);
-        ::DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    bool ok() const { return dc_ != nullptr && bitmap_ != nullptr; }
-
-private:
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
 };
 
 struct ProcessFigures {
@@ -216,7 +184,7 @@ TEST(Soak, TenThousandPaintsLeaveNothingBehind) {
     constexpr int kWindow = 1000;
 
     Canvas canvas(1920, 1080);
-    ASSERT_TRUE(canvas.ok());
+    ASSERT_TRUE(canvas.ready());
     DcSurface gdi(canvas.dc(), ::GetModuleHandleW(nullptr));
     CountingSurface surface(gdi);
 
