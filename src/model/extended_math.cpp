@@ -1,11 +1,17 @@
 #include "model/extended_math.hpp"
 
+#include <xmmintrin.h>
+
 namespace mr {
 
 namespace {
 
-constexpr std::uint16_t kPrecisionAndRoundingMask = 0x0F00;
-constexpr std::uint16_t kExtendedPrecisionToNearest = 0x0300;
+// x87 control word: exception masks in bits 0-5, precision in 8-9, rounding in 10-11.
+constexpr std::uint16_t kX87ControlMask = 0x0F3F;
+constexpr std::uint16_t kX87Wanted = 0x033F;  // all masked, 64-bit precision, to nearest
+// MXCSR: DAZ in bit 6, exception masks in 7-12, rounding in 13-14, flush to zero in 15.
+constexpr std::uint32_t kMxcsrControlMask = 0xFFC0;
+constexpr std::uint32_t kMxcsrWanted = 0x1F80;  // all masked, to nearest, no DAZ, no FTZ
 
 std::uint16_t ReadControlWord() {
     std::uint16_t word = 0;
@@ -19,17 +25,29 @@ void WriteControlWord(std::uint16_t word) {
 
 }  // namespace
 
-ExtendedPrecisionScope::ExtendedPrecisionScope() : saved_(ReadControlWord()) {
-    const auto wanted = static_cast<std::uint16_t>((saved_ & ~kPrecisionAndRoundingMask) |
-                                                   kExtendedPrecisionToNearest);
-    if (wanted != saved_) {
-        WriteControlWord(wanted);
+ExtendedPrecisionScope::ExtendedPrecisionScope() {
+    const std::uint16_t control = ReadControlWord();
+    if ((control & kX87ControlMask) != kX87Wanted) {
+        // fnstenv keeps the whole environment, so that the flags this scope raises are dropped
+        // again on the way out: with the caller's exceptions unmasked, a flag left pending would
+        // trap at the caller's next floating-point instruction.
+        __asm__ volatile("fnstenv %0" : "=m"(x87_));
+        WriteControlWord(static_cast<std::uint16_t>((control & ~kX87ControlMask) | kX87Wanted));
+        x87Changed_ = true;
+    }
+    mxcsr_ = _mm_getcsr();
+    if ((mxcsr_ & kMxcsrControlMask) != kMxcsrWanted) {
+        _mm_setcsr((mxcsr_ & ~kMxcsrControlMask) | kMxcsrWanted);
+        mxcsrChanged_ = true;
     }
 }
 
 ExtendedPrecisionScope::~ExtendedPrecisionScope() {
-    if (ReadControlWord() != saved_) {
-        WriteControlWord(saved_);
+    if (mxcsrChanged_) {
+        _mm_setcsr(mxcsr_);
+    }
+    if (x87Changed_) {
+        __asm__ volatile("fldenv %0" : : "m"(x87_));
     }
 }
 

@@ -38,9 +38,12 @@ inline long double ExtCos(long double x) {
 #error "ExtSin and ExtCos need an x87 unit"
 #endif
 
-// The x87 control word this arithmetic is defined with: all exceptions masked, 64-bit precision,
-// round to nearest. Windows may hand a thread 53-bit precision, so the model and the paint set it
-// for their duration and put back what they found.
+// The floating-point state this arithmetic is defined with: 64-bit precision and round to nearest
+// on the x87 unit, round to nearest without flushing on the SSE unit (which holds the floats and
+// doubles), and every exception masked on both. Windows may hand a thread 53-bit precision, and a
+// library loaded into the process (an input method, a hook, a printer driver) may leave
+// exceptions unmasked, which would turn an inexact result into a crash. The model and the paint
+// set this state for their duration and put back exactly what they found, flags included.
 class ExtendedPrecisionScope {
 public:
     ExtendedPrecisionScope();
@@ -49,7 +52,15 @@ public:
     ExtendedPrecisionScope& operator=(const ExtendedPrecisionScope&) = delete;
 
 private:
-    std::uint16_t saved_;
+    // The x87 environment (control, status and tag words and the last instruction), saved only
+    // when the control word had to change.
+    struct X87Environment {
+        std::uint32_t words[7];
+    };
+    X87Environment x87_{};
+    bool x87Changed_ = false;
+    std::uint32_t mxcsr_ = 0;
+    bool mxcsrChanged_ = false;
 };
 
 }  // namespace mr

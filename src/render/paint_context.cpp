@@ -29,8 +29,15 @@ FontTemplate InitialFontTemplate() {
 
 PaintContext::PaintContext(DrawingSurface& drawingSurface, const SceneInputs& sceneInputs)
     : surface(drawingSurface), inputs(sceneInputs) {
-    created_.reserve(kExpectedObjects);
+    // BeginPaint comes first and is ended on every way out: a paint that never validates its
+    // region is asked for again at once, for ever.
     surface.BeginPaint();
+    try {
+        created_.reserve(kExpectedObjects);
+    } catch (...) {
+        surface.EndPaint();
+        throw;
+    }
 }
 
 PaintContext::~PaintContext() {

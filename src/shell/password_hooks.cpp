@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "shell/scope_exit.hpp"
+
 namespace mr {
 
 namespace {
@@ -42,35 +44,50 @@ std::u16string SystemLibraryPath(std::u16string_view systemDirectory, std::u16st
     return path;
 }
 
-bool CheckSaverPassword(Shell& shell) {
+namespace {
+
+// The check itself; CheckSaverPassword guards it. Every step it takes (the key, the library, the
+// shown cursor) is undone on every way out, in the reverse order.
+bool RunPasswordCheck(Shell& shell) {
     WindowsServices& services = shell.services;
-    bool mayClose = true;
     RegistryKey key = 0;
     if (services.RegOpenCurrentUserKey(kDesktopKey, 0, win::kKeyRead, key) != win::kErrorSuccess) {
-        return mayClose;
+        return true;
     }
+    const AtScopeExit closeKey([&] { services.RegCloseKey(key); });
     // Zero-filled first: a value shorter than four bytes reads as its own bytes.
     std::array<std::uint8_t, 4> bytes{};
     std::uint32_t size = 4;
     const std::int32_t queried =
         services.RegQueryValueExW(key, kUsePasswordValue, std::span<std::uint8_t>(bytes), size);
-    if (PasswordInUse(queried, bytes)) {
-        const ModuleHandle library = LoadSystemLibrary(services, kPasswordLibrary);
-        // Values up to 32 are the error codes of the old loader; none is a module.
-        if (library > 32) {
-            const ProcAddress verify = services.GetProcAddress(library, "VerifyScreenSavePwd");
-            services.ShowCursor(true);
-            if (verify != 0) {
-                mayClose = services.CallVerifyScreenSavePwd(verify, shell.state.saverWindow) != 0;
-            }
-            services.ShowCursor(false);
-            // After the dialog, two stray mouse events must not bring it straight back.
-            shell.state.inputTolerance = 3;
-            services.FreeLibrary(library);
-        }
+    if (!PasswordInUse(queried, bytes)) {
+        return true;
     }
-    services.RegCloseKey(key);
-    return mayClose;
+    const ModuleHandle library = LoadSystemLibrary(services, kPasswordLibrary);
+    // Values up to 32 are the error codes of the old loader; none is a module.
+    if (library <= 32) {
+        return true;
+    }
+    const AtScopeExit freeLibrary([&] { services.FreeLibrary(library); });
+    const ProcAddress verify = services.GetProcAddress(library, "VerifyScreenSavePwd");
+    services.ShowCursor(true);
+    const AtScopeExit hideCursor([&] {
+        services.ShowCursor(false);
+        // After the dialog, two stray mouse events must not bring it straight back.
+        shell.state.inputTolerance = 3;
+    });
+    return verify == 0 || services.CallVerifyScreenSavePwd(verify, shell.state.saverWindow) != 0;
+}
+
+}  // namespace
+
+bool CheckSaverPassword(Shell& shell) noexcept {
+    try {
+        return RunPasswordCheck(shell);
+    } catch (...) {
+        // A check that could not be finished (out of memory, say) has not let anybody in.
+        return false;
+    }
 }
 
 WindowHandle ReadDecimalHandle(std::u16string_view text) {

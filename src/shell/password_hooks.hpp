@@ -19,8 +19,9 @@ bool PasswordInUse(std::int32_t queryResult, const std::array<std::uint8_t, 4>& 
 // unknown, so that the library counts as missing rather than being searched for by bare name.
 std::u16string SystemLibraryPath(std::u16string_view systemDirectory, std::u16string_view file);
 
-// True when the saver may close. False only when the system's verification ran and said no.
-bool CheckSaverPassword(Shell& shell);
+// True when the saver may close. False when the system's verification ran and said no, or when
+// the check could not be finished: nothing it throws leaves it.
+bool CheckSaverPassword(Shell& shell) noexcept;
 
 // The owner window from a decimal text: optional minus, digits until the first other character,
 // wrapping modulo 2^32. No blanks, no plus sign, no hexadecimal.

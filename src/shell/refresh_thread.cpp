@@ -57,8 +57,22 @@ std::uint32_t RefreshThreadProc(Shell& shell) {
     return 0;
 }
 
-std::uint32_t RefreshThreadStart(void* shell) {
-    return RefreshThreadProc(*static_cast<Shell*>(shell));
+std::uint32_t RefreshThreadStart(void* parameter) noexcept {
+    Shell& shell = *static_cast<Shell*>(parameter);
+    try {
+        return RefreshThreadProc(shell);
+    } catch (...) {
+        // Only this thread ever ends the message loop: one that stops early would leave a window
+        // up that no input can close. It ends the run as a thread that never started does.
+        try {
+            const WindowHandle window = shell.state.saverWindow;
+            if (window != 0) {
+                shell.services.PostMessageW(window, win::kWmDestroy, 0, 0);
+            }
+        } catch (...) {
+        }
+        return 1;
+    }
 }
 
 }  // namespace mr

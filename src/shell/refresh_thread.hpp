@@ -25,7 +25,8 @@ bool RepaintDue(RefreshMemory& memory, const LocalMoment& reading);
 // once a second until quitRequested and posts WM_DESTROY. Returns at once without a window.
 std::uint32_t RefreshThreadProc(Shell& shell);
 
-// RefreshThreadProc as a thread start routine; the parameter is the Shell.
-std::uint32_t RefreshThreadStart(void* shell);
+// RefreshThreadProc as a thread start routine; the parameter is the Shell. Nothing leaves it by an
+// exception; a body that fails posts WM_DESTROY, so that the run still ends.
+std::uint32_t RefreshThreadStart(void* parameter) noexcept;
 
 }  // namespace mr

@@ -4,13 +4,14 @@
 #include "shell/password_hooks.hpp"
 #include "shell/refresh_thread.hpp"
 #include "shell/saver_window.hpp"
+#include "shell/scope_exit.hpp"
 
 namespace mr {
 
 namespace {
 
-void StartRefreshThread(Shell& shell) {
-    shell.services.CreateThread(ThreadStart{&RefreshThreadStart, &shell});
+bool StartRefreshThread(Shell& shell) {
+    return shell.services.CreateThread(ThreadStart{&RefreshThreadStart, &shell});
 }
 
 void RunMessageLoop(WindowsServices& services) {
@@ -19,6 +20,23 @@ void RunMessageLoop(WindowsServices& services) {
         services.TranslateMessage();
         services.DispatchMessageW();
     }
+}
+
+// The window's part of the full-screen run. Without the window, or without the refresh thread
+// that alone ends the message loop, nothing could ever close the saver: the run ends at once.
+void RunFullScreenWindow(Shell& shell) {
+    WindowsServices& services = shell.services;
+    const WindowRect desktop = services.GetWindowRect(services.GetDesktopWindow());
+    if (CreateSaverWindow(shell, RectWidth(desktop), RectHeight(desktop), 0) == 0 ||
+        !StartRefreshThread(shell)) {
+        return;
+    }
+    // Receives the previous state; never read.
+    std::int32_t wasRunning = 0;
+    services.SystemParametersInfoW(win::kSpiSetScreenSaverRunning, 1, &wasRunning, 0);
+    const AtScopeExit notRunning(
+        [&] { services.SystemParametersInfoW(win::kSpiSetScreenSaverRunning, 0, &wasRunning, 0); });
+    RunMessageLoop(services);
 }
 
 }  // namespace
@@ -32,21 +50,11 @@ void RunFullScreen(Shell& shell) {
     // leaves -1 and the cursor hidden. The one ShowCursor(TRUE) at the end undoes exactly that.
     while (services.ShowCursor(false) > 0) {
     }
-    const WindowRect desktop = services.GetWindowRect(services.GetDesktopWindow());
-    if (CreateSaverWindow(shell, RectWidth(desktop), RectHeight(desktop), 0) == 0) {
-        // Nothing could ever end the message loop: give back what was taken and stop.
+    const AtScopeExit giveBack([&] {
         services.ShowCursor(true);
         services.SetForegroundWindow(previousForeground);
-        return;
-    }
-    StartRefreshThread(shell);
-    // Receives the previous state; never read.
-    std::int32_t wasRunning = 0;
-    services.SystemParametersInfoW(win::kSpiSetScreenSaverRunning, 1, &wasRunning, 0);
-    RunMessageLoop(services);
-    services.SystemParametersInfoW(win::kSpiSetScreenSaverRunning, 0, &wasRunning, 0);
-    services.ShowCursor(true);
-    services.SetForegroundWindow(previousForeground);
+    });
+    RunFullScreenWindow(shell);
 }
 
 void RunPreview(Shell& shell, std::u16string_view commandLine) {
@@ -60,10 +68,10 @@ void RunPreview(Shell& shell, std::u16string_view commandLine) {
         return;
     }
     const WindowRect rect = services.GetWindowRect(parent);
-    if (CreateSaverWindow(shell, RectWidth(rect), RectHeight(rect), parent) == 0) {
+    if (CreateSaverWindow(shell, RectWidth(rect), RectHeight(rect), parent) == 0 ||
+        !StartRefreshThread(shell)) {
         return;
     }
-    StartRefreshThread(shell);
     RunMessageLoop(services);
 }
 

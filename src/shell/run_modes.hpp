@@ -9,13 +9,13 @@
 namespace mr {
 
 // Full-screen: hides the cursor, covers the desktop, announces the running saver, runs the message
-// loop, then undoes all three and gives the foreground back. Ends at once when the window cannot
-// be created.
+// loop, then undoes all three and gives the foreground back, on every way out. Ends at once when
+// the window cannot be created or the refresh thread cannot be started.
 void RunFullScreen(Shell& shell);
 
 // Preview inside the parent window that the command line names (the foreground window when it
-// names none). Ends at once when the parent is not a window or the saver window cannot be created:
-// nothing would ever end the message loop.
+// names none). Ends at once when the parent is not a window, the saver window cannot be created or
+// the refresh thread cannot be started: nothing would ever end the message loop.
 void RunPreview(Shell& shell, std::u16string_view commandLine);
 
 // Start-up: the thread locale and its time separator, then the run mode the command line asks

@@ -26,25 +26,32 @@ WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t he
     return window;
 }
 
-std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) {
-    switch (message) {
-        case win::kWmNcCreate:
-            return OnNcCreate();
-        case win::kWmNcHitTest:
-            return OnNcHitTest();
-        case win::kWmDestroy:
-            return OnDestroy(shell);
-        case win::kWmPaint:
-            return OnPaint(shell);
-        case win::kWmKeyDown:
-            return OnKeyDown(shell);
-        case win::kWmMouseMove:
-        case win::kWmLButtonDown:
-        case win::kWmRButtonDown:
-        case win::kWmMButtonDown:
-            return OnMouseInput(shell);
-        default:
-            return 0;
+std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) noexcept {
+    // Nothing may leave a window procedure by an exception: the system's frames lie in between.
+    try {
+        switch (message) {
+            case win::kWmNcCreate:
+                return OnNcCreate();
+            case win::kWmNcHitTest:
+                return OnNcHitTest();
+            case win::kWmDestroy:
+                return OnDestroy(shell);
+            case win::kWmPaint:
+                return OnPaint(shell);
+            case win::kWmQueryEndSession:
+                return OnQueryEndSession();
+            case win::kWmKeyDown:
+                return OnKeyDown(shell);
+            case win::kWmMouseMove:
+            case win::kWmLButtonDown:
+            case win::kWmRButtonDown:
+            case win::kWmMButtonDown:
+                return OnMouseInput(shell);
+            default:
+                return 0;
+        }
+    } catch (...) {
+        return 0;
     }
 }
 
@@ -61,6 +68,11 @@ std::intptr_t OnNcHitTest() {
 std::intptr_t OnDestroy(Shell& shell) {
     shell.services.PostQuitMessage(0);
     return 0;
+}
+
+std::intptr_t OnQueryEndSession() {
+    // A running saver must never hold up a log-off, restart or shutdown.
+    return 1;
 }
 
 std::intptr_t OnPaint(Shell& shell) {

@@ -21,13 +21,14 @@ WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t he
 // Answers every message itself; the default procedure is never called, so nothing the system
 // would do by default (closing, erasing, Alt keys) happens. The window, wParam and lParam play
 // no part. The whole window is client area to the mouse as well, or no mouse message would
-// ever reach the input rule.
-std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message);
+// ever reach the input rule. Nothing leaves it by an exception: a failed handler answers 0.
+std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) noexcept;
 
 std::intptr_t OnNcCreate();
 std::intptr_t OnNcHitTest();
 std::intptr_t OnDestroy(Shell& shell);
 std::intptr_t OnPaint(Shell& shell);
+std::intptr_t OnQueryEndSession();
 std::intptr_t OnKeyDown(Shell& shell);
 std::intptr_t OnMouseInput(Shell& shell);
 

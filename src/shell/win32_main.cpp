@@ -25,6 +25,11 @@ LRESULT CALLBACK SaverWindowProcedure(HWND, UINT message, WPARAM, LPARAM) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    mr::RunProgram(shell, reinterpret_cast<const char16_t*>(::GetCommandLineW()));
+    // The run modes give back what they took on every way out; whatever still escapes them ends
+    // the program here, with the exit code of any other run.
+    try {
+        mr::RunProgram(shell, reinterpret_cast<const char16_t*>(::GetCommandLineW()));
+    } catch (...) {
+    }
     return 0;
 }

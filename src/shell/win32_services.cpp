@@ -222,7 +222,9 @@ std::int32_t Win32Services::RegQueryValueExW(RegistryKey key, std::u16string_vie
                                              std::span<std::uint8_t> buffer, std::uint32_t& size) {
     const std::wstring terminated = Terminated(name);
     DWORD type = 0;
-    DWORD dataSize = size;
+    // Never more than the buffer holds, whatever the caller says: the system writes up to the
+    // size it is given.
+    DWORD dataSize = buffer.size() < size ? static_cast<DWORD>(buffer.size()) : size;
     const LSTATUS status = ::RegQueryValueExW(ToKey(key), terminated.c_str(), nullptr, &type,
                                               buffer.data(), &dataSize);
     size = dataSize;

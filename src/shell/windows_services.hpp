@@ -26,6 +26,7 @@ using ProcAddress = std::uintptr_t;
 namespace win {
 inline constexpr std::uint32_t kWmDestroy = 0x0002;
 inline constexpr std::uint32_t kWmPaint = 0x000F;
+inline constexpr std::uint32_t kWmQueryEndSession = 0x0011;
 inline constexpr std::uint32_t kWmNcCreate = 0x0081;
 inline constexpr std::uint32_t kWmNcHitTest = 0x0084;
 inline constexpr std::intptr_t kHtClient = 1;

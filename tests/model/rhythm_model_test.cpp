@@ -1,6 +1,7 @@
 #include "model/rhythm_model.hpp"
 
 #include <gtest/gtest.h>
+#include <xmmintrin.h>
 
 #include <algorithm>
 #include <array>
@@ -160,21 +161,38 @@ TEST(Calendar, ReadingsOutsideTheCalendarStayInsideTheYear) {
     }
 }
 
-TEST(ExtendedPrecision, ScopeRestoresTheCallersControlWord) {
+// A caller's state as a loaded library may leave it: 53-bit precision, the invalid and inexact
+// exceptions unmasked on the x87 unit, the inexact one on the SSE unit. Inside the scope an inexact
+// result must not trap; after it the caller finds its own state again, with no flag pending.
+TEST(ExtendedPrecision, ScopeMasksExceptionsAndRestoresTheCallersState) {
     std::uint16_t before = 0;
     __asm__ volatile("fnstcw %0" : "=m"(before));
-    const std::uint16_t doublePrecision = static_cast<std::uint16_t>((before & ~0x0300) | 0x0200);
-    __asm__ volatile("fldcw %0" : : "m"(doublePrecision));
+    const std::uint32_t mxcsrBefore = _mm_getcsr();
+    const auto caller = static_cast<std::uint16_t>((before & ~0x0321) | 0x0200);
+    const std::uint32_t callerMxcsr = mxcsrBefore & ~0x103FU;
+    __asm__ volatile("fnclex");
+    __asm__ volatile("fldcw %0" : : "m"(caller));
+    _mm_setcsr(callerMxcsr);
     {
         const ExtendedPrecisionScope precision;
         volatile long double one = 1.0L;
         volatile long double tiny = 0x1p-60L;
         EXPECT_NE(one + tiny, one);  // 64-bit significand in force
+        volatile long double third = one / 3.0L;
+        volatile double oneDouble = 1.0;
+        volatile float thirdFloat = static_cast<float>(oneDouble / 3.0);
+        EXPECT_LT(third - thirdFloat, 1e-6L);
     }
     std::uint16_t after = 0;
+    std::uint16_t status = 0;
     __asm__ volatile("fnstcw %0" : "=m"(after));
-    EXPECT_EQ(after, doublePrecision);
+    __asm__ volatile("fnstsw %0" : "=m"(status));
+    const std::uint32_t mxcsrAfter = _mm_getcsr();
     __asm__ volatile("fldcw %0" : : "m"(before));
+    _mm_setcsr(mxcsrBefore);
+    EXPECT_EQ(after, caller);
+    EXPECT_EQ(status & 0x3F, 0);
+    EXPECT_EQ(mxcsrAfter, callerMxcsr);
 }
 
 }  // namespace

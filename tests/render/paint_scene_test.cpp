@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -207,6 +208,35 @@ TEST(PaintScene, DrawingStateOfEveryElement) {
     EXPECT_EQ(seen["hand"], 2u);
     EXPECT_EQ(seen["hour label"], 24u);
     EXPECT_EQ(seen["badge percentage"], 7u);
+}
+
+// On a portrait screen Height is not Side: the dial moves down by OffsetY, and the captions that
+// stand on the window's middle line and bottom edge follow Height.
+TEST(PaintScene, PortraitPositionsFollowHeight) {
+    RecordingSurface surface;
+    surface.SetExtentRule([](std::u16string_view, std::int32_t) { return TextExtent{100, 40}; });
+    PaintScene(surface, Inputs(1080, 1920));
+    ExpectCleanEnd(surface);
+    std::vector<RecordedCall> ellipses;
+    std::map<std::u16string, std::array<int, 2>> texts;
+    std::array<int, 2> handStart{};
+    for (const RecordedCall& call : surface.calls()) {
+        if (call.call == Call::Ellipse) {
+            ellipses.push_back(call);
+        } else if (call.call == Call::MoveTo) {
+            handStart = {call.args[0], call.args[1]};
+        } else if (call.call == Call::WriteText) {
+            texts[std::u16string(call.text)] = {call.args[0], call.args[1]};
+        }
+    }
+    EXPECT_EQ(handStart, (std::array<int, 2>{540, 960}));
+    ASSERT_GE(ellipses.size(), 25U);
+    EXPECT_EQ(ellipses[24].args, (std::array<int, 4>{227, 957, 233, 963}));  // dot 24 at (230, 960)
+    const UiLanguage en = UiLanguage::English;
+    EXPECT_EQ(texts[std::u16string(CaptionText(en, Caption::Subtitle))],
+              (std::array<int, 2>{490, 1850}));
+    EXPECT_EQ(texts[u"08 Dec 2026"], (std::array<int, 2>{490, 910}));
+    EXPECT_EQ(texts[u"06:15"], (std::array<int, 2>{490, 970}));
 }
 
 TEST(PaintScene, ObjectCountsAndFontHeights) {

@@ -1,6 +1,7 @@
 #include "fake_services.hpp"
 
 #include <algorithm>
+#include <new>
 
 namespace mr::testing {
 
@@ -28,6 +29,13 @@ std::string Narrow(std::u16string_view text) {
 
 LocalMoment At(int hour, int minute, int second) {
     return LocalMoment{2026, 12, 8, hour, minute, second};
+}
+
+void FakeServices::Record(std::string call) {
+    calls.push_back(std::move(call));
+    if (!throwAt.empty() && calls.back().starts_with(throwAt)) {
+        throw std::bad_alloc();
+    }
 }
 
 std::vector<std::string> FakeServices::CallsStartingWith(const std::string& prefix) const {
@@ -138,9 +146,11 @@ void FakeServices::SystemParametersInfoW(std::uint32_t action, std::uint32_t uiP
 }
 
 bool FakeServices::CreateThread(ThreadStart start) {
-    threads.push_back(start);
-    Record("CreateThread");
-    return true;
+    if (threadStarts) {
+        threads.push_back(start);
+    }
+    Record(threadStarts ? "CreateThread" : "CreateThread -> failed");
+    return threadStarts;
 }
 
 void FakeServices::Sleep(std::uint32_t milliseconds) {

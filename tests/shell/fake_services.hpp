@@ -41,6 +41,10 @@ public:
     // Locale answers by information type; a missing type fails.
     std::map<std::uint32_t, std::u16string> localeAnswers;
     std::uint32_t threadLocale = 0x0409;
+    bool threadStarts = true;  // CreateThread's answer
+    // A call whose record starts with this text throws std::bad_alloc once it has been recorded,
+    // as an allocation inside the real call would.
+    std::string throwAt;
 
     // --- what happened ---
     std::vector<std::string> calls;
@@ -100,7 +104,7 @@ public:
     std::uint32_t GetThreadLocale() override;
 
 private:
-    void Record(std::string call) { calls.push_back(std::move(call)); }
+    void Record(std::string call);
     std::size_t clockIndex_ = 0;
     std::size_t messageIndex_ = 0;
 };

@@ -135,6 +135,37 @@ TEST_F(PasswordCheck, CallOrderWithTheDialog) {
     EXPECT_EQ(services.calls, expected);
 }
 
+// A check that fails part-way (out of memory, say) keeps the saver up, and every step it took is
+// undone: the key closed, the library freed, the cursor hidden again.
+TEST_F(PasswordCheck, AFailureAnywhereKeepsTheSaverAndUndoesEveryStep) {
+    struct Row {
+        const char* failingCall;
+        bool loaded;
+        bool dialogShown;
+    } const rows[] = {
+        {"RegQueryValueExW", false, false},  {"GetSystemDirectoryW", false, false},
+        {"LoadLibraryW", false, false},      {"GetProcAddress", true, false},
+        {"VerifyScreenSavePwd", true, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.failingCall);
+        FakeServices fake;
+        SaverState rowState;
+        Shell rowShell{fake, rowState};
+        rowState.inputTolerance = -2;
+        fake.libraries[kPasswordPath] = kPasswordModule;
+        fake.exports[{kPasswordModule, "VerifyScreenSavePwd"}] = kVerify;
+        fake.passwordValue = std::vector<std::uint8_t>{1, 0, 0, 0};
+        fake.cursorCount = -1;
+        fake.throwAt = row.failingCall;
+        EXPECT_FALSE(CheckSaverPassword(rowShell));
+        EXPECT_EQ(fake.Count("RegCloseKey(0x7700)"), 1U);
+        EXPECT_EQ(fake.Count("FreeLibrary(0x6600)"), row.loaded ? 1U : 0U);
+        EXPECT_EQ(fake.cursorCount, -1);
+        EXPECT_EQ(rowState.inputTolerance.load(), row.dialogShown ? 3 : -2);
+    }
+}
+
 TEST_F(PasswordCheck, LibraryHandlesUpTo32AreFailedLoads) {
     for (const ModuleHandle handle : {ModuleHandle{1}, ModuleHandle{31}, ModuleHandle{32}}) {
         FakeServices fake;

@@ -154,6 +154,13 @@ TEST_F(RefreshThread, StartRoutineRunsTheThreadOnTheShellItIsGiven) {
     QuitDuringWait(1);
     EXPECT_EQ(RefreshThreadStart(&shell), 0U);
     EXPECT_EQ(services.Count("PostMessageW(0x2002, 0x2, 0, 0)"), 1U);
+
+    // A body that fails still ends the run, and nothing leaves the routine.
+    FakeServices failing;
+    Shell failingShell{failing, state};
+    failing.throwAt = "Sleep";
+    EXPECT_EQ(RefreshThreadStart(&failingShell), 1U);
+    EXPECT_EQ(failing.calls.back(), "PostMessageW(0x2002, 0x2, 0, 0)");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -77,16 +78,33 @@ TEST_F(RunModes, FullScreenHidesTheCursorUntilTheCountIsNoLongerAboveZero) {
     }
 }
 
-TEST_F(RunModes, FullScreenWithoutAWindowEndsAtOnceAndRestoresTheCursor) {
-    services.createdWindow = 0;
-    services.messages = {1, 1, 1};
-    RunFullScreen(shell);
-    EXPECT_EQ(services.Count("CreateThread"), 0U);
-    EXPECT_EQ(services.Count("GetMessageW"), 0U);
-    EXPECT_EQ(services.Count("SystemParametersInfoW"), 0U);
-    EXPECT_EQ(services.cursorCount, 0);
-    ASSERT_FALSE(services.calls.empty());
-    EXPECT_EQ(services.calls.back(), "SetForegroundWindow(0x3003)");
+// Without a window or a refresh thread nothing could end the message loop; a failure inside the
+// loop ends it too. Every way out gives back the running flag, the cursor and the foreground.
+TEST_F(RunModes, FullScreenGivesEverythingBackOnEveryWayOut) {
+    enum class Failure { NoWindow, NoThread, DispatchThrows };
+    for (const Failure failure : {Failure::NoWindow, Failure::NoThread, Failure::DispatchThrows}) {
+        SCOPED_TRACE(static_cast<int>(failure));
+        FakeServices fake;
+        SaverState fresh;
+        Shell freshShell{fake, fresh};
+        fake.foregroundWindow = kForeground;
+        fake.messages = {1, 1, 1};
+        fake.createdWindow = failure == Failure::NoWindow ? 0 : 0x2002;
+        fake.threadStarts = failure != Failure::NoThread;
+        if (failure == Failure::DispatchThrows) {
+            fake.throwAt = "DispatchMessageW";
+            EXPECT_THROW(RunFullScreen(freshShell), std::bad_alloc);
+        } else {
+            RunFullScreen(freshShell);
+            EXPECT_EQ(fake.Count("GetMessageW"), 0U);
+        }
+        const bool announced = failure == Failure::DispatchThrows;
+        EXPECT_EQ(fake.Count("SystemParametersInfoW(97, 1"), announced ? 1U : 0U);
+        EXPECT_EQ(fake.Count("SystemParametersInfoW(97, 0"), announced ? 1U : 0U);
+        EXPECT_EQ(fake.cursorCount, 0);
+        ASSERT_FALSE(fake.calls.empty());
+        EXPECT_EQ(fake.calls.back(), "SetForegroundWindow(0x3003)");
+    }
 }
 
 TEST_F(RunModes, PreviewStepByStep) {
@@ -152,12 +170,21 @@ TEST_F(RunModes, PreviewOfSomethingThatIsNotAWindowEndsAtOnce) {
     }
 }
 
-TEST_F(RunModes, PreviewWhoseWindowCannotBeCreatedEndsAtOnce) {
+TEST_F(RunModes, PreviewWithoutItsWindowOrItsThreadEndsAtOnce) {
     services.createdWindow = 0;
     services.messages = {1};
     RunPreview(shell, u"s.scr /p 1234");
     EXPECT_EQ(services.Count("CreateThread"), 0U);
     EXPECT_EQ(services.Count("GetMessageW"), 0U);
+
+    FakeServices fake;
+    Shell freshShell{fake, state};
+    fake.windows = {0x4D2};
+    fake.threadStarts = false;
+    fake.messages = {1};
+    RunPreview(freshShell, u"s.scr /p 1234");
+    EXPECT_EQ(fake.Count("CreateThread -> failed"), 1U);
+    EXPECT_EQ(fake.Count("GetMessageW"), 0U);
 }
 
 TEST_F(RunModes, AMessageLoopErrorEndsTheLoop) {

@@ -130,11 +130,22 @@ TEST_F(SaverWindow, EveryMessageIsAnsweredWithoutTheDefaultProcedure) {
         {0x020A, 0, {}},  // WM_MOUSEWHEEL
         {0x020B, 0, {}},  // WM_XBUTTONDOWN
         {0x0012, 0, {}},  // WM_QUIT
+        {0x0011, 1, {}},  // WM_QUERYENDSESSION: never holds up a log-off or shutdown
+        {0x0016, 0, {}},  // WM_ENDSESSION
     };
     for (const Case& c : cases) {
         services.calls.clear();
         EXPECT_EQ(SaverWindowProc(shell, c.message), c.result) << c.message;
         EXPECT_EQ(services.calls, c.calls) << c.message;
+    }
+    EXPECT_FALSE(state.quitRequested.load());
+
+    // Nothing leaves the procedure by an exception; a key whose check fails keeps the saver.
+    for (const auto& [message, failingCall] : {std::pair{0x000FU, "PaintWindow"},
+                                               {0x000FU, "GetLocalTime"},
+                                               {0x0100U, "RegOpenKeyExW"}}) {
+        services.throwAt = failingCall;
+        EXPECT_EQ(SaverWindowProc(shell, message), 0) << failingCall;
     }
     EXPECT_FALSE(state.quitRequested.load());
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,13 @@ TEST_F(RealServices, RegistryValuesReadAsTheCheckReadsThem) {
         EXPECT_EQ(PasswordInUse(result, bytes), value.inUse)
             << std::string(name.begin(), name.end());
     }
+    // A size larger than the buffer is not believed: the system is offered the buffer only, and
+    // the bytes beyond it stay untouched.
+    std::array<std::uint8_t, 8> guarded{};
+    std::uint32_t claimed = 8;
+    EXPECT_EQ(services.RegQueryValueExW(key, u"Binary5", std::span(guarded).first(4), claimed),
+              win::kErrorMoreData);
+    EXPECT_EQ(guarded[4], 0);
     std::array<std::uint8_t, 4> bytes{};
     std::uint32_t size = 4;
     EXPECT_EQ(services.RegQueryValueExW(key, u"Missing", bytes, size), win::kErrorFileNotFound);
