@@ -26,34 +26,7 @@ WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t he
     return window;
 }
 
-std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) noexcept {
-    // Nothing may leave a window procedure by an exception: the system's frames lie in between.
-    try {
-        switch (message) {
-            case win::kWmNcCreate:
-                return OnNcCreate();
-            case win::kWmNcHitTest:
-                return OnNcHitTest();
-            case win::kWmDestroy:
-                return OnDestroy(shell);
-            case win::kWmPaint:
-                return OnPaint(shell);
-            case win::kWmQueryEndSession:
-                return OnQueryEndSession();
-            case win::kWmKeyDown:
-                return OnKeyDown(shell);
-            case win::kWmMouseMove:
-            case win::kWmLButtonDown:
-            case win::kWmRButtonDown:
-            case win::kWmMButtonDown:
-                return OnMouseInput(shell);
-            default:
-                return 0;
-        }
-    } catch (...) {
-        return 0;
-    }
-}
+namespace {
 
 std::intptr_t OnNcCreate() {
     return 1;  // anything else would make the creation fail
@@ -91,6 +64,37 @@ std::intptr_t OnMouseInput(Shell& shell) {
         shell.state.quitRequested = CheckSaverPassword(shell);
     }
     return 0;
+}
+
+}  // namespace
+
+std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) noexcept {
+    // Nothing may leave a window procedure by an exception: the system's frames lie in between.
+    try {
+        switch (message) {
+            case win::kWmNcCreate:
+                return OnNcCreate();
+            case win::kWmNcHitTest:
+                return OnNcHitTest();
+            case win::kWmDestroy:
+                return OnDestroy(shell);
+            case win::kWmPaint:
+                return OnPaint(shell);
+            case win::kWmQueryEndSession:
+                return OnQueryEndSession();
+            case win::kWmKeyDown:
+                return OnKeyDown(shell);
+            case win::kWmMouseMove:
+            case win::kWmLButtonDown:
+            case win::kWmRButtonDown:
+            case win::kWmMButtonDown:
+                return OnMouseInput(shell);
+            default:
+                return 0;
+        }
+    } catch (...) {
+        return 0;
+    }
 }
 
 SceneInputs SceneInputsFor(const SaverState& state, const LocalMoment& moment) {

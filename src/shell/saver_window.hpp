@@ -24,14 +24,6 @@ WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t he
 // ever reach the input rule. Nothing leaves it by an exception: a failed handler answers 0.
 std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) noexcept;
 
-std::intptr_t OnNcCreate();
-std::intptr_t OnNcHitTest();
-std::intptr_t OnDestroy(Shell& shell);
-std::intptr_t OnPaint(Shell& shell);
-std::intptr_t OnQueryEndSession();
-std::intptr_t OnKeyDown(Shell& shell);
-std::intptr_t OnMouseInput(Shell& shell);
-
 // What a paint takes from the state, with the one clock reading of that paint.
 SceneInputs SceneInputsFor(const SaverState& state, const LocalMoment& moment);
 

@@ -55,8 +55,6 @@ inline constexpr std::uint32_t kLocaleSTime = 0x001E;
 
 inline constexpr std::uint32_t kKeyRead = 0x20019;
 inline constexpr std::int32_t kErrorSuccess = 0;
-inline constexpr std::int32_t kErrorFileNotFound = 2;
-inline constexpr std::int32_t kErrorMoreData = 234;
 }  // namespace win
 
 struct WindowRect {

@@ -8,6 +8,9 @@
 //       "/p <handle>" (handle-form: dec, dollar, x, X, 0x, 0X), reports where the client area is
 //       on the screen, keeps the window for hold-ms, reports whether the saver and its window are
 //       still there, destroys the host window and reports how the saver ended.
+//   e2e_host foreground <saver.scr>
+//       Makes a top-level window the foreground window, runs the saver with "/s" until it ends,
+//       and reports whether that window has the foreground again.
 //
 // Output is one line per fact, "KEY value ...", read by tests/e2e/harness.py.
 #ifndef WIN32_LEAN_AND_MEAN
@@ -206,6 +209,52 @@ int Preview(int width, int height, const char* saverPath, const char* form, DWOR
     return 0;
 }
 
+int Foreground(const char* saverPath) {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = HostProc;
+    windowClass.hInstance = module;
+    windowClass.lpszClassName = kHostClass;
+    RegisterClassW(&windowClass);
+    HWND window =
+        CreateWindowExW(0, kHostClass, L"Foreground host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                        300, 200, nullptr, nullptr, module, nullptr);
+    if (window == nullptr) {
+        Say("ERROR no host window");
+        return 2;
+    }
+    SetForegroundWindow(window);
+    PumpFor(500);
+    Say("BEFORE %d", GetForegroundWindow() == window ? 1 : 0);
+
+    wchar_t path[MAX_PATH] = {};
+    MultiByteToWideChar(CP_UTF8, 0, saverPath, -1, path, MAX_PATH);
+    std::wstring commandLine = L"\"";
+    commandLine += path;
+    commandLine += L"\" /s";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        Say("ERROR CreateProcess %lu", GetLastError());
+        return 2;
+    }
+    Say("STARTED");
+    // The test closes the saver; meanwhile this window keeps answering its messages.
+    while (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        PumpFor(50);
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    PumpFor(500);
+    Say("AFTER %d %lu", GetForegroundWindow() == window ? 1 : 0, exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    DestroyWindow(window);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -216,6 +265,11 @@ int main(int argc, char** argv) {
         return Preview(std::atoi(argv[2]), std::atoi(argv[3]), argv[4], argv[5],
                        static_cast<DWORD>(std::strtoul(argv[6], nullptr, 10)));
     }
-    std::fprintf(stderr, "usage: e2e_host window-info | preview W H saver form hold-ms\n");
+    if (argc >= 3 && std::string(argv[1]) == "foreground") {
+        return Foreground(argv[2]);
+    }
+    std::fprintf(
+        stderr,
+        "usage: e2e_host window-info | preview W H saver form hold-ms | foreground saver\n");
     return 2;
 }

@@ -153,6 +153,47 @@ def parse_facts(text):
     return facts
 
 
+def wait_for_saver_window(display, timeout=30, alive=lambda: True):
+    """The saver window's facts (e2e_host window-info) once it exists; None if it never does or
+    the saver is gone first."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline and alive():
+        facts = display.run_host("window-info")
+        if facts.get("FOUND") == ["1"]:
+            return facts
+        time.sleep(0.2)
+    return None
+
+
+class HostRun:
+    """A long-running e2e_host command, its "KEY value ..." lines read as they come."""
+
+    def __init__(self, display, *args):
+        self.process = display.wine(E2E_HOST, *args)
+        self.facts = {}
+
+    def read_until(self, key, timeout=60):
+        deadline = time.monotonic() + timeout
+        while key not in self.facts and time.monotonic() < deadline:
+            line = self.process.stdout.readline()
+            if not line:
+                break
+            parts = line.strip().split()
+            if parts:
+                self.facts[parts[0]] = parts[1:]
+        return self.facts.get(key)
+
+    def finish(self, last_key):
+        self.read_until(last_key)
+        try:
+            self.process.wait(timeout=30)
+        except subprocess.TimeoutExpired:  # a host that hangs is ended; the test then fails
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait(timeout=10)
+        self.process.stdout.close()
+
+
 class Saver:
     """One run of the saver: started with wine, ended by the test or by itself."""
 
@@ -162,15 +203,7 @@ class Saver:
         self.process = display.wine(saver or SAVER, *args, extra_env=extra_env, cwd=cwd)
 
     def wait_for_window(self, timeout=30):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            if self.process.poll() is not None:
-                return None
-            facts = self.display.run_host("window-info")
-            if facts.get("FOUND") == ["1"]:
-                return facts
-            time.sleep(0.2)
-        return None
+        return wait_for_saver_window(self.display, timeout, lambda: self.process.poll() is None)
 
     def exited_within(self, seconds):
         try:

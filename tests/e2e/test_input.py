@@ -87,6 +87,20 @@ class Input(unittest.TestCase):
         self.assert_closes(saver, "the second mouse move after the ignored input",
                            "mousemove", "100", "100")
 
+    def test_the_foreground_window_gets_the_foreground_back(self):
+        self.display.xdotool("mousemove", "500", "400")
+        host = harness.HostRun(self.display, "foreground", harness.windows_path(harness.SAVER))
+        self.addCleanup(host.finish, "AFTER")
+        self.assertEqual(host.read_until("BEFORE"), ["1"], "the host window is not in front")
+        self.assertIsNotNone(host.read_until("STARTED"), f"the saver did not start: {host.facts}")
+        self.assertIsNotNone(harness.wait_for_saver_window(self.display), "no saver window")
+        time.sleep(1.5)
+        started = time.monotonic()
+        self.display.xdotool("key", "space")
+        after = host.read_until("AFTER", timeout=15)
+        print(f"foreground after /s: {after} ({time.monotonic() - started:.2f} s after the key)")
+        self.assertEqual(after, ["1", "0"], "foreground not given back, or exit code not 0")
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -29,10 +29,12 @@ class PasswordCheck(unittest.TestCase):
         self.addCleanup(lambda: os.path.exists(self.log) and os.remove(self.log))
         self.addCleanup(harness.remove_use_password, self.display)
 
-    def start(self, answer, saver_path=None, cwd=None):
+    def start(self, answer, saver_path=None, cwd=None, modal_ms=None):
         self.display.xdotool("mousemove", "500", "400")
-        saver = harness.Saver(self.display, ["/s"], saver=saver_path, cwd=cwd, extra_env={
-            "MR_FAKE_LOG": harness.windows_path(self.log), "MR_FAKE_ANSWER": str(answer)})
+        env = {"MR_FAKE_LOG": harness.windows_path(self.log), "MR_FAKE_ANSWER": str(answer)}
+        if modal_ms is not None:
+            env["MR_FAKE_MODAL_MS"] = str(modal_ms)
+        saver = harness.Saver(self.display, ["/s"], saver=saver_path, cwd=cwd, extra_env=env)
         self.addCleanup(saver.stop)
         info = saver.wait_for_window()
         self.assertIsNotNone(info, "no saver window appeared")
@@ -67,6 +69,28 @@ class PasswordCheck(unittest.TestCase):
             print(f"answer 0, three mouse events: log {lines}, running={saver.running()}")
             self.assertEqual(lines[1:], [f"VerifyScreenSavePwd owner={handle} answer=0"])
             self.assertTrue(saver.running(), "closed although the password was not verified")
+
+    def test_a_dialog_with_its_own_message_loop(self):
+        # The system's dialog runs a loop of its own for as long as the person types; the refresh
+        # thread goes on meanwhile. The saver keeps painting inside that loop, and closes once
+        # the check has passed.
+        harness.set_use_password(self.display, "REG_DWORD", 1)
+        with harness.installed_system_library(harness.FAKE_PASSWORD_CPL, "password.cpl"):
+            saver, handle = self.start(answer=1, modal_ms=2000)
+            started = time.monotonic()
+            self.display.xdotool("key", "space")
+            closed = saver.exited_within(2.0 + CLOSE_WITHIN)
+            took = time.monotonic() - started
+            lines = harness.read_log(self.log)
+            print(f"modal check: closed={closed} {took:.2f} s after the key, exit code "
+                  f"{saver.exit_code()}, log {lines}")
+            self.assertTrue(closed, "the saver did not close after the dialog's loop")
+            self.assertEqual(saver.exit_code(), 0)
+            self.assertEqual(len(lines), 2, lines)
+            loop = dict(part.split("=") for part in lines[0].split()[4:])
+            self.assertGreaterEqual(int(loop["paints"]), 1, "no paint inside the dialog's loop")
+            self.assertEqual(loop["validated"], "1", "a paint left its region invalid")
+            self.assertEqual(lines[1], f"VerifyScreenSavePwd owner={handle} answer=1")
 
     def test_verified_password_closes_on_a_key(self):
         harness.set_use_password(self.display, "REG_DWORD", 1)

@@ -225,14 +225,14 @@ std::int32_t FakeServices::RegQueryValueExW(RegistryKey key, std::u16string_view
     std::int32_t result = win::kErrorSuccess;
     const std::uint32_t offered = size;
     if (!passwordValue || name != u"ScreenSaveUsePassword") {
-        result = win::kErrorFileNotFound;
+        result = kErrorFileNotFound;
     } else {
         const std::vector<std::uint8_t>& bytes = *passwordValue;
         // Like the system, a value too long for the buffer may leave part of itself behind.
         const std::size_t written = std::min({bytes.size(), buffer.size(), std::size_t{offered}});
         std::copy_n(bytes.begin(), written, buffer.begin());
         size = static_cast<std::uint32_t>(bytes.size());
-        result = bytes.size() > offered ? win::kErrorMoreData : win::kErrorSuccess;
+        result = bytes.size() > offered ? kErrorMoreData : win::kErrorSuccess;
     }
     Record("RegQueryValueExW(" + Hex(key) + ", " + Narrow(name) + ", size " +
            std::to_string(offered) + ") -> " + std::to_string(result));

@@ -16,6 +16,10 @@
 
 namespace mr::testing {
 
+// The registry's answers that the fake gives besides success.
+inline constexpr std::int32_t kErrorFileNotFound = 2;
+inline constexpr std::int32_t kErrorMoreData = 234;
+
 class FakeServices final : public WindowsServices {
 public:
     // --- the script ---

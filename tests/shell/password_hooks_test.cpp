@@ -11,6 +11,8 @@ namespace mr {
 namespace {
 
 using testing::FakeServices;
+using testing::kErrorFileNotFound;
+using testing::kErrorMoreData;
 using testing::Narrow;
 
 constexpr ModuleHandle kPasswordModule = 0x6600;
@@ -30,8 +32,8 @@ TEST(PasswordInUse, FirstFourBytesSignedLittleEndianAboveZero) {
         {0, {0, 0, 0, 0x80}, false},           // the most negative value
         {0, {0, 0, 0, 1}, true},               // 2^24: the high byte is the last
         {0, {'0', 0, 0, 0}, true},             // the string "0" in UTF-16: 48
-        {win::kErrorFileNotFound, {1, 0, 0, 0}, false},
-        {win::kErrorMoreData, {1, 0, 0, 0}, false},
+        {kErrorFileNotFound, {1, 0, 0, 0}, false},
+        {kErrorMoreData, {1, 0, 0, 0}, false},
         {5, {1, 0, 0, 0}, false},
     };
     for (const Case& c : cases) {

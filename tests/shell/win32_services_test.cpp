@@ -86,9 +86,9 @@ TEST_F(RealServices, RegistryValuesReadAsTheCheckReadsThem) {
         {L"Dword1", REG_DWORD, {1, 0, 0, 0}, win::kErrorSuccess, true},
         {L"Dword0", REG_DWORD, {0, 0, 0, 0}, win::kErrorSuccess, false},
         {L"String0", REG_SZ, {'0', 0, 0, 0}, win::kErrorSuccess, true},
-        {L"String10", REG_SZ, {'1', 0, '0', 0, 0, 0}, win::kErrorMoreData, false},
+        {L"String10", REG_SZ, {'1', 0, '0', 0, 0, 0}, ERROR_MORE_DATA, false},
         {L"Binary2", REG_BINARY, {2, 0}, win::kErrorSuccess, true},
-        {L"Binary5", REG_BINARY, {1, 0, 0, 0, 0}, win::kErrorMoreData, false},
+        {L"Binary5", REG_BINARY, {1, 0, 0, 0, 0}, ERROR_MORE_DATA, false},
         {L"Negative", REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}, win::kErrorSuccess, false},
     };
     for (const Value& value : values) {
@@ -118,11 +118,11 @@ TEST_F(RealServices, RegistryValuesReadAsTheCheckReadsThem) {
     std::array<std::uint8_t, 8> guarded{};
     std::uint32_t claimed = 8;
     EXPECT_EQ(services.RegQueryValueExW(key, u"Binary5", std::span(guarded).first(4), claimed),
-              win::kErrorMoreData);
+              ERROR_MORE_DATA);
     EXPECT_EQ(guarded[4], 0);
     std::array<std::uint8_t, 4> bytes{};
     std::uint32_t size = 4;
-    EXPECT_EQ(services.RegQueryValueExW(key, u"Missing", bytes, size), win::kErrorFileNotFound);
+    EXPECT_EQ(services.RegQueryValueExW(key, u"Missing", bytes, size), ERROR_FILE_NOT_FOUND);
     services.RegCloseKey(key);
     ::RegDeleteKeyW(HKEY_CURRENT_USER, kTestKey);
 }
