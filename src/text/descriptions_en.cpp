@@ -209,7 +209,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and reality seems grey and dull.\r"
         u"Others rarely grasp your ideas, and you rarely notice others.\r"
         u"You learn from images alone; plain words barely reach you.\r"
-        u"Unrecognised genius is your fate, unless a good gallerist finds you.",
+        u"Unrecognised genius is your fate, unless a good gallery owner finds you.",
         // band 10
         u"About 100% :\r"
         u"You see what nobody else can see.\r"
