@@ -10,284 +10,284 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"Your coordination is weak; new movements take endless repetition.\r"
-        u"Your ability to learn through movement is very limited.\r"
-        u"A career in sport is out of the question.",
+        u"Your coordination is weak, and every new movement takes real effort.\r"
+        u"Learning through movement comes very slowly to you.\r"
+        u"Top-level sport is clearly not the path for you.",
         // band 1
         u"About 10% :\r"
         u"Your body is slow to remember an exercise and quick to forget it.\r"
-        u"Learning through movement is hard work for you.\r"
-        u"Keep fit for your health, but don't count on a sporting career.",
+        u"Your capacity to learn through movement is low.\r"
+        u"A sporting career is unlikely, but a morning workout won't hurt.",
         // band 2
         u"About 30% :\r"
-        u"You master simple movements, but complex ones need long practice.\r"
-        u"Your ability to learn physical skills is below average.\r"
-        u"An amateur team or a weekend club is about as far as you will go.",
+        u"You master simple exercises, but complex sequences take long practice.\r"
+        u"You learn through movement more slowly than most.\r"
+        u"Sport can be a pleasant hobby for you, but not a profession.",
         // band 3
         u"About 35% :\r"
-        u"Your coordination is almost normal, but your stamina lets you down.\r"
-        u"Learning through movement is close to the norm.\r"
-        u"Sport can be a pleasant hobby for you, though hardly a profession.",
+        u"You keep in shape easily, though your stamina sometimes runs short.\r"
+        u"You learn movements almost as fast as most people.\r"
+        u"Amateur competitions are as far as you are likely to go.",
         // band 4
         u"About 45% :\r"
-        u"Your body picks up new movements readily and keeps them for years.\r"
         u"You have good coordination and a steady sense of balance.\r"
-        u"Learning through movement comes easily to you.\r"
-        u"You could do well as a fitness instructor or a swimming coach.",
+        u"You take up new sports and dance steps with ease.\r"
+        u"You learn new movements at a normal pace.\r"
+        u"You could well become a fitness instructor.",
         // band 5
         u"About 55% :\r"
-        u"Strength, speed and endurance are well balanced in you.\r"
-        u"You master the technique of a new sport after a few sessions.\r"
-        u"Motor skills come to you faster than to most people.\r"
-        u"A career as a professional athlete is well within your reach.",
+        u"Your movements are precise and economical, and training pays off fast.\r"
+        u"Team games bring you both joy and victories.\r"
+        u"You pick up motor skills faster than most people.\r"
+        u"You would make a good coach for a children's sports club.",
         // band 6
         u"About 65% :\r"
-        u"Excellent coordination and a fine sense of rhythm in every movement.\r"
-        u"Team games suit you: you read the field and react at once.\r"
-        u"Hard training doesn't wear you out; it charges you up.\r"
-        u"You learn through movement quickly and with pleasure.\r"
-        u"Athlete or coach: either way, sport is your natural element.",
+        u"Your motor memory is excellent: a movement you learned once\r"
+        u"you can repeat flawlessly years later.\r"
+        u"Your stamina and speed of reaction are above average.\r"
+        u"You learn new techniques quickly and with pleasure.\r"
+        u"The door to professional sport is open to you.",
         // band 7
         u"About 70% :\r"
-        u"Your muscle memory is outstanding: a movement once learned stays for good.\r"
-        u"You master complex techniques faster than anyone around you.\r"
+        u"Strength, flexibility and agility are in perfect balance.\r"
+        u"The hardest technical elements are well within your reach.\r"
         u"Learning by doing is your great strength.\r"
-        u"Competitive sport at the highest level is your calling.",
+        u"A career as a top-class athlete awaits you.",
         // band 8
         u"About 90% :\r"
-        u"You can hardly sit still: a day without exercise leaves you restless.\r"
-        u"You learn movements fast, but overtraining and injury are real risks.\r"
-        u"Professional sport suits you, provided a good coach keeps you in check.",
+        u"A day without exercise leaves you restless and out of sorts.\r"
+        u"You absorb new movements greedily, but resting is a skill you lack.\r"
+        u"An Olympic medal is within reach, if your coach keeps you in check.",
         // band 9
         u"About 95% :\r"
-        u"Movement has become a need as strong as hunger.\r"
-        u"You drive your body to its limits and beyond, ignoring pain and fatigue.\r"
-        u"You learn any movement at once, yet hardly ever stop to rest.\r"
-        u"Extreme sports or stunt work would suit you, if you learn to take breaks.",
+        u"Your body craves constant exercise; a day off feels like wasted time.\r"
+        u"Overwork is a real danger; remember that rest is part of training too.\r"
+        u"You master any movement in a single attempt.\r"
+        u"Stuntman or test pilot: those are the jobs for you.",
         // band 10
         u"About 100% :\r"
-        u"You don’t walk, you run, and you never seem to get tired.\r"
-        u"Stillness feels like a punishment, and rest like wasted time.\r"
-        u"Even in your sleep your legs keep on moving.\r"
+        u"You can’t sit still for a minute,\r"
+        u"and other people get tired just watching you.\r"
+        u"Inventors have been looking for you for centuries.\r"
         u"Aren’t you a \"Perpetuum Mobile\"?"
     },
     // Sensual type (music, the stage)
     {
         // band 0
         u"About 5% :\r"
-        u"Emotions touch you only lightly and leave little trace in memory.\r"
-        u"Music seldom moves you, and you forget a melody almost at once.\r"
-        u"Your ability to learn through feelings and impressions is very limited.\r"
-        u"The stage is definitely not the place for you.",
+        u"You rarely let your emotions show,\r"
+        u"and even music leaves you cold.\r"
+        u"Feelings and impressions teach you very little.\r"
+        u"The stage is not your place, not even as an extra.",
         // band 1
         u"About 10% :\r"
-        u"You keep your feelings at a distance and don’t let them show.\r"
+        u"It’s hard for you to read other people’s feelings\r"
+        u"and to show your own.\r"
         u"A tune rarely stays in your head for long.\r"
-        u"Emotional learning is weak: you remember facts, not moods.\r"
-        u"It’s hard for you to express joy or sorrow in public.\r"
-        u"A career as an actor or a singer is not for you.",
+        u"Emotions teach you little: you remember facts, not moods.\r"
+        u"There’s little danger of a career as an actor or a singer.",
         // band 2
         u"About 30% :\r"
-        u"Your feelings are calm and even; strong emotions tire you.\r"
-        u"You enjoy music, but rarely remember what you have heard.\r"
-        u"Your ability to learn through emotions is below average.\r"
-        u"An amateur choir, perhaps, but hardly a professional stage.",
+        u"Melodies are hard for you to remember, and your ear needs training.\r"
+        u"You prefer to keep your feelings to yourself.\r"
+        u"Learning through feelings comes harder to you than to most.\r"
+        u"The role of an appreciative listener suits you better than the stage.",
         // band 3
         u"About 35% :\r"
-        u"Your emotional memory is nearly normal.\r"
-        u"A good film or a concert can move you,\r"
-        u"though the impression fades within a day or two.\r"
-        u"Learning through feelings is close to the norm.\r"
-        u"Music may stay a hobby, but it won't become your profession.",
+        u"You feel things deeply,\r"
+        u"but you can't always let others see it.\r"
+        u"You gladly sing along to your favourite songs, if not always in time.\r"
+        u"Learning through feelings is just below the norm.\r"
+        u"Amateur theatre, yes; the big stage, hardly.",
         // band 4
         u"About 45% :\r"
-        u"You feel music deeply and remember it well.\r"
+        u"Your emotional memory is good, and you have a trained ear for music.\r"
         u"Other people's moods are easy for you to sense.\r"
-        u"Learning through emotions and impressions comes naturally to you.\r"
-        u"You would make a good music teacher or choir leader.",
+        u"Your emotional learning is quite normal.\r"
+        u"You would make a good school music teacher.",
         // band 5
         u"About 55% :\r"
-        u"Your feelings are vivid and sincere, and you know how to share them.\r"
-        u"A melody heard once stays with you for a long time.\r"
+        u"You sense the mood of the person you are talking to\r"
+        u"and can pass it on to others.\r"
+        u"Music and theatre mean a great deal in your life.\r"
         u"You learn well through emotions and live impressions.\r"
-        u"The stage does not frighten you; it inspires you.\r"
-        u"A career as a singer, a musician or an actor suits you.",
+        u"A career as a music critic would suit you well.",
         // band 6
         u"About 65% :\r"
-        u"You have a rich emotional memory and a fine ear for music.\r"
-        u"You can bring an audience to tears or to laughter at will.\r"
+        u"Your bright, emotional manner is catching: audiences feel it at once.\r"
+        u"The stage does not frighten you; it inspires you.\r"
         u"Feelings are your best teacher: what moves you, you never forget.\r"
-        u"Actor, singer or conductor: the stage is your calling.",
+        u"Actor, singer or musician: choose whichever you love most.",
         // band 7
         u"About 70% :\r"
-        u"Your emotional memory is outstanding: you recall every feeling in detail.\r"
+        u"A rare gift for transformation: you live any feeling as your own.\r"
         u"Music and drama are a second language to you, learned with ease.\r"
-        u"A great future awaits you on the stage or in the concert hall.",
+        u"The big stage awaits you: theatre, opera or pop music.",
         // band 8
         u"About 90% :\r"
-        u"Your emotions are very strong and sometimes get the upper hand.\r"
+        u"Feelings sweep you away, and your mood changes several times a day.\r"
+        u"Stormy quarrels give way to equally stormy reconciliations.\r"
         u"A sad song can spoil your whole day.\r"
-        u"You learn through feelings at once, but you also judge by them.\r"
-        u"Beware of mood swings and of living through other people's dramas.\r"
-        u"The stage suits you, if you leave the role behind after the show.",
+        u"Emotions teach you more than facts do, and they colour your judgement.\r"
+        u"A talent for tragedy will steer your passions into the right channel.",
         // band 9
         u"About 95% :\r"
-        u"Feelings overwhelm you, and every small event becomes a drama.\r"
-        u"You live from one emotional peak to the next.\r"
-        u"Emotional learning is extreme: you remember every slight for years.\r"
-        u"Nervous exhaustion and fits of temper are real risks for you.\r"
+        u"You live at the limit of your emotions:\r"
+        u"any trifle brings tears or delight.\r"
+        u"Burnout and quarrels with the people close to you are real risks.\r"
+        u"Feelings teach you too much: you remember every slight for years.\r"
         u"Try to keep some distance from your own emotions.\r"
-        u"A music critic's career would let you feel everything and still keep your head.",
+        u"Opera diva or rock star: a role you play offstage as well.",
         // band 10
         u"About 100% :\r"
-        u"Every trifle sets your passions on fire.\r"
-        u"Laughter and tears follow each other within a minute.\r"
-        u"Are you sure your heart can stand such a show every day?"
+        u"Surely you're not a volcano of feelings? Passions flare at any excuse.\r"
+        u"The Surgeon General warns:\r"
+        u"\"Sudden mood swings are dangerous to your mental health!\""
     },
     // Imaging type (visual arts)
     {
         // band 0
         u"About 5% :\r"
-        u"Your visual memory is weak: faces and places fade quickly.\r"
-        u"It’s hard for you to picture something you haven’t seen.\r"
-        u"Learning through images is very limited.\r"
-        u"Painting or design won’t become your profession.",
+        u"Your imagination is weak:\r"
+        u"it’s hard for you to picture what isn’t in front of you.\r"
+        u"Your ability to learn through images is very low.\r"
+        u"You won’t become a painter, but you see things as they are.",
         // band 1
         u"About 10% :\r"
-        u"You see the world in plain outlines with few colours.\r"
-        u"Drawing from imagination doesn’t come easily to you.\r"
-        u"Your ability to learn through pictures and diagrams is poor.\r"
-        u"An artist’s career is hardly your path.",
+        u"Visual impressions fade from your memory quickly.\r"
+        u"You notice colours and shapes only when someone points them out.\r"
+        u"Pictures and diagrams don’t help you learn much.\r"
+        u"A designer’s profession would hardly suit you.",
         // band 2
         u"About 30% :\r"
-        u"Your imagination works, but it needs a push from outside.\r"
-        u"You remember a picture as a whole,\r"
-        u"but the details slip away.\r"
-        u"Your visual learning is a little below average.\r"
-        u"You can arrange a room nicely, but designing a house isn’t for you.\r"
-        u"Art will remain a pleasant hobby rather than a career.",
+        u"Your imagination wakes up rarely and not for long.\r"
+        u"You find it easier to copy a model\r"
+        u"than to invent one of your own.\r"
+        u"A picture stays with you as a whole, but its details slip away.\r"
+        u"Your visual learning is below average.\r"
+        u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
-        u"Your visual memory is close to normal.\r"
-        u"You can sketch what you see, though your own ideas come slowly.\r"
-        u"Your visual learning is about average.\r"
-        u"Technical drawing may suit you; painting hardly will.",
+        u"Your visual memory is about average; faces stay with you well.\r"
+        u"Your imagination, though, lacks daring.\r"
+        u"Your visual learning is nearly normal.\r"
+        u"You could manage a decorator's job, but not a painter's.",
         // band 4
         u"About 45% :\r"
-        u"You have a lively imagination and a good eye for colour and form.\r"
-        u"You learn easily through pictures, diagrams and models.\r"
-        u"Consider a career as a designer or an illustrator.",
+        u"You have a good sense of colour and picture things in every detail.\r"
+        u"You learn from pictures and models as well as most people.\r"
+        u"Feel free to try your hand at interior design.",
         // band 5
         u"About 55% :\r"
-        u"You see pictures in your mind as clearly as on paper.\r"
-        u"Your sense of composition and proportion is reliable.\r"
-        u"Learning through images is well above average for you.\r"
-        u"Architecture, design or painting: any of them would suit you.",
+        u"You have a rich imagination and a sharp eye.\r"
+        u"People can't help looking at your drawings and photos.\r"
+        u"Diagrams and models make learning easy for you.\r"
+        u"You are a born illustrator or photographer.",
         // band 6
         u"About 65% :\r"
-        u"Your imagination is rich and original.\r"
-        u"You remember colours, shapes and faces with great precision.\r"
-        u"Visual learning is excellent: one look is often enough.\r"
-        u"You could become a talented painter or architect.",
+        u"Vivid images come easily, and you sense composition by instinct.\r"
+        u"Your spatial thinking is excellent.\r"
+        u"One look is often all it takes for you to learn something.\r"
+        u"Architecture is your true calling.",
         // band 7
         u"About 70% :\r"
-        u"Your visual memory is remarkable:\r"
-        u"you can reproduce a scene years after you saw it.\r"
-        u"Your imagination creates whole worlds without any effort.\r"
+        u"Your visual memory is exceptional, your imagination bold.\r"
+        u"You see the world as a canvas waiting for its painter.\r"
+        u"A scene you saw years ago, you can still draw in detail.\r"
         u"You learn through images faster than through words.\r"
-        u"The fine arts, film or architecture will give your gift room to grow.",
+        u"Fame as a painter or a sculptor awaits you.",
         // band 8
         u"About 90% :\r"
-        u"Your imagination sometimes runs ahead of reality.\r"
-        u"Daydreams can crowd out your everyday duties.\r"
-        u"You learn from pictures instantly, but find dry texts tedious.\r"
-        u"Take care not to lose the line between fantasy and fact.\r"
-        u"A career in painting or animation would put your visions to good use.",
+        u"Your imagination never stops working,\r"
+        u"and daydreams sometimes crowd out your everyday duties.\r"
+        u"With your head in the clouds, you forget about deadlines.\r"
+        u"Pictures teach you in a flash; dry texts only bore you.\r"
+        u"Avant-garde painting or animation is the career for you.",
         // band 9
         u"About 95% :\r"
-        u"You live among images that only you can see.\r"
-        u"Your fantasies are so vivid that they seem real.\r"
-        u"You learn through images at once, yet plain words hardly reach you.\r"
-        u"The risk is escaping from life into a world of your own.\r"
-        u"Stage design could channel this gift, if you keep your feet on the ground.",
+        u"You live in a world of your own images,\r"
+        u"and reality seems grey and dull.\r"
+        u"Others rarely grasp your ideas, and you rarely notice others.\r"
+        u"You learn from images alone; plain words barely reach you.\r"
+        u"Unrecognised genius is your fate, unless a good gallery owner finds you.",
         // band 10
         u"About 100% :\r"
-        u"Pictures flash through your mind day and night.\r"
-        u"You see faces in the clouds and castles in every puddle.\r"
-        u"Reality looks grey beside your dreams.\r"
-        u"Are you quite sure that you are awake right now?"
+        u"You see what nobody else can see.\r"
+        u"Colours sound to you, and sounds take on colour.\r"
+        u"Your dreams are more vivid than any film.\r"
+        u"Just don't try to walk through a door you painted yourself!"
     },
     // Logical type (exact sciences)
     {
         // band 0
         u"About 5% :\r"
-        u"Long chains of reasoning are hard for you to follow.\r"
-        u"You easily lose the thread of an argument\r"
-        u"and forget the order of steps in a task.\r"
-        u"Your ability to learn through logic is very limited.\r"
-        u"Mathematics and programming are not your field.",
+        u"Logical reasoning tires you by the second step.\r"
+        u"You easily lose the thread of an argument.\r"
+        u"Numbers and formulas worry you more than they interest you.\r"
+        u"Learning through logic is very hard for you.\r"
+        u"A career as a research mathematician is not for you.",
         // band 1
         u"About 10% :\r"
-        u"Numbers and formulas slip from your memory.\r"
-        u"You would rather trust your intuition than a proof.\r"
-        u"Learning through logic is poor.\r"
-        u"A career in science or engineering would be a struggle for you.",
+        u"You quickly lose track of a chain of arguments.\r"
+        u"You solve problems by guesswork rather than by the rules.\r"
+        u"Logical rules take a long time to sink in.\r"
+        u"A career as a programmer is unlikely for you.",
         // band 2
         u"About 30% :\r"
-        u"You can follow simple reasoning, but long proofs tire you.\r"
-        u"Mental arithmetic takes you some effort.\r"
-        u"Your logical learning is below average.\r"
-        u"Bookkeeping, perhaps, but research is not for you.",
+        u"You handle simple logic, but long chains of reasoning confuse you.\r"
+        u"You know your times tables by heart; fractions, less so.\r"
+        u"Learning through logic is a little below par for you.\r"
+        u"Working with figures will be a burden to you.",
         // band 3
         u"About 35% :\r"
-        u"You seldom make mistakes when recalling a chain of logical steps. \r"
-        u"School mathematics gives you no trouble.\r"
-        u"Learning by logic is within the normal range.\r"
-        u"Still, a teaching career in the exact sciences is not your path.",
+        u"You seldom make mistakes when recalling a chain of logical steps.\r"
+        u"Learning mathematics gives you no trouble.\r"
+        u"Your logical learning is within the normal range.\r"
+        u"Still, a teaching career is not your path.",
         // band 4
         u"About 45% :\r"
-        u"Your thinking is clear and consistent.\r"
-        u"You solve problems step by step and rarely go astray.\r"
-        u"Learning by logic comes easily to you.\r"
-        u"You would make a competent engineer or programmer.",
+        u"Your thinking is consistent, and you know how to draw conclusions.\r"
+        u"The exact sciences come to you without much effort.\r"
+        u"You learn easily through logic and reasoning.\r"
+        u"You would make a good engineer or economist.",
         // band 5
         u"About 55% :\r"
-        u"You see the structure of a problem at a glance.\r"
-        u"Formulas, rules and algorithms stay in your memory for years.\r"
+        u"Your logic is clear, and formulas stay firmly in your memory.\r"
+        u"You easily break a complex problem into simple steps.\r"
         u"Your logical learning is well above average.\r"
-        u"A career as a mathematician, analyst or programmer suits you.",
+        u"You would make an excellent programmer.",
         // band 6
         u"About 65% :\r"
-        u"Your logic is sharp and your conclusions are well founded.\r"
-        u"You spot the flaw in any argument at once.\r"
+        u"You have an analytical mind and reason with rare precision.\r"
+        u"You spot a contradiction in any argument at once.\r"
         u"Your ability to learn through reasoning is excellent.\r"
-        u"Physics, mathematics or computer science will welcome you.",
+        u"Analyst or mathematics teacher: the choice is yours.",
         // band 7
         u"About 70% :\r"
-        u"You think in systems and hold long chains of proof in your head.\r"
-        u"Complex theories become simple in your hands.\r"
+        u"Your logical thinking is brilliant.\r"
+        u"You hold long chains of proof in your head\r"
+        u"and can return to any link without a single error.\r"
         u"New branches of mathematics take you days, not years.\r"
-        u"You may well make discoveries in the exact sciences.\r"
-        u"Research scientist or chief analyst: either suits you.",
+        u"A research career in physics or mathematics is open to you.",
         // band 8
         u"About 90% :\r"
-        u"Logic rules your life, even where feelings should have a say.\r"
-        u"You demand proof of everything, even of a compliment.\r"
-        u"You learn by logic instantly, but the illogical drives you mad.\r"
-        u"Others may find you cold and pedantic.\r"
-        u"Leave some room for intuition.\r"
-        u"Theoretical research or software architecture is your field.",
+        u"You want to put everything in order and prove it,\r"
+        u"even what needs no proof, a compliment included.\r"
+        u"Your pedantry can be hard on the people close to you.\r"
+        u"Learning by logic is effortless; anything illogical irritates you.\r"
+        u"Try to leave some room for intuition.\r"
+        u"Your place is in the theory department of a research institute.",
         // band 9
         u"About 95% :\r"
-        u"You analyse every step, every word and every glance.\r"
-        u"Overthinking can paralyse you before every decision.\r"
-        u"Your logical learning is extreme; beware of mental exhaustion.\r"
-        u"Pure mathematics may be the one place where this is an advantage.",
+        u"Logic has taken over everything, even feelings and rest.\r"
+        u"Even at night you go on solving problems in your head.\r"
+        u"You soak up logic endlessly; overwork and stubbornness are the risks.\r"
+        u"Professional chess player or cryptographer: that is your lot.",
         // band 10
         u"About 100% :\r"
-        u"You have turned your whole life into a system of theorems.\r"
-        u"Even your breakfast follows a strict algorithm.\r"
-        u"Are you sure you're not a computer?"
+        u"You check everything around you for consistency.\r"
+        u"Even love, it seems, you derive from axioms.\r"
+        u"Do you pass the \"I'm not a robot\" test on the first try?"
     },
     // Aiming type (advertising)
     {
