@@ -295,7 +295,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Your goals are vague, and your plans change with your mood.\r"
         u"Few of them survive to the end of the week.\r"
-        u"Learning anything towards a set goal is very hard for you.\r"
+        u"You learn very little when working towards a set goal.\r"
         u"Advertising is not a field where you will succeed.",
         // band 1
         u"About 10% :\r"
@@ -402,7 +402,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Your talent for organisation is outstanding.\r"
         u"You know how to take calculated risks, and win.\r"
         u"You master the rules of any market with ease.\r"
-        u"Your future is that of a successful entrepreneur or banker.",
+        u"You have a future as a successful entrepreneur or banker.",
         // band 8
         u"About 90% :\r"
         u"You want to keep everything under your personal control\r"
