@@ -293,201 +293,201 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"You rarely set yourself goals and tend to drift with the current.\r"
-        u"Plans are made, then quickly forgotten.\r"
-        u"Your ability to learn through goals and tasks is very limited.\r"
-        u"Advertising and sales are not your world.",
+        u"Your goals are vague, and your plans change with your mood.\r"
+        u"Few of them survive to the end of the week.\r"
+        u"You learn very little when working towards a set goal.\r"
+        u"Advertising is not a field where you will succeed.",
         // band 1
         u"About 10% :\r"
-        u"You find it hard to choose between goals, and harder still to reach them.\r"
-        u"Other people's aims often take the place of your own.\r"
-        u"Learning through set tasks is poor.\r"
-        u"You are unlikely to succeed as an advertising agent.",
+        u"You probably lead a rather passive life.\r"
+        u"Choosing the best way to pursue your aims is hard for you.\r"
+        u"Structured learning does not come easily to you.\r"
+        u"You are unlikely to make a living selling advertising.",
         // band 2
         u"About 30% :\r"
-        u"You can keep to a goal if someone reminds you of it.\r"
-        u"Your goal-directed learning is below average.\r"
-        u"Selling ideas to others is not your strong point.",
+        u"You set goals, but give up at the first obstacle.\r"
+        u"Structured learning is harder for you than for most.\r"
+        u"An advertising agent's job would soon wear you out.",
         // band 3
         u"About 35% :\r"
-        u"Your goals are modest but realistic, and you usually reach them.\r"
-        u"Learning through aims is close to normal.\r"
-        u"A marketing job? Possible, but don't expect to shine.",
+        u"You reach your goals, though not by the shortest road.\r"
+        u"Your ability to learn from a clear structure is nearly normal.\r"
+        u"You could start as an assistant to an advertising manager.",
         // band 4
         u"About 45% :\r"
-        u"You set clear goals and know how to move towards them.\r"
-        u"Learning with a target in mind comes easily to you.\r"
-        u"You could work well as a marketer or a sales agent.",
+        u"You can pick out what matters and sense what others want.\r"
+        u"Your capacity for structured learning is normal.\r"
+        u"A career as an advertising agent is well within your reach.",
         // band 5
         u"About 55% :\r"
-        u"You know how to make others want what you offer.\r"
-        u"Your goal-directed learning is well above average.\r"
-        u"Advertising, marketing or public relations would suit you.",
+        u"You set clear goals and reach them on time.\r"
+        u"You learn well when the material has a clear structure.\r"
+        u"You would make a capable marketer.",
         // band 6
         u"About 65% :\r"
-        u"Purposeful and persuasive, you find the shortest way to any goal.\r"
-        u"A good slogan comes to you in a minute.\r"
-        u"Your ability to learn through aims is excellent.\r"
-        u"You could succeed as a copywriter or an advertising manager.",
+        u"You see the goal clearly\r"
+        u"and know how to carry others along with you.\r"
+        u"Anything with a clear structure sinks in quickly.\r"
+        u"Running advertising campaigns is the role for you.",
         // band 7
         u"About 70% :\r"
-        u"You see the goal clearly, and the road to it even more clearly.\r"
-        u"Your campaigns win attention, and your words make people act.\r"
-        u"Give you a target, and you will learn whatever it takes to hit it.\r"
-        u"Running an advertising agency is a realistic ambition for you.",
+        u"Determined and persuasive, you find the shortest road to a result\r"
+        u"and can present any idea so that people want to buy it.\r"
+        u"Structured learning is one of your strengths.\r"
+        u"Success awaits you in an advertising agency of your own.",
         // band 8
         u"About 90% :\r"
-        u"Goals easily become an obsession with you.\r"
-        u"You may sacrifice rest, friends and health to hit a target.\r"
-        u"You learn fast, but drop whatever doesn't serve the goal.\r"
-        u"Beware of burnout after every campaign.\r"
-        u"Advertising is your field, if you learn to stop in time.",
+        u"Reaching the goal becomes an end in itself.\r"
+        u"You sacrifice rest and family for the sake of results.\r"
+        u"Beware of burnout.\r"
+        u"You learn fast, but only what serves the goal.\r"
+        u"A large advertising group will value your drive.",
         // band 9
         u"About 95% :\r"
-        u"You chase one goal after another without a pause.\r"
-        u"Every conversation turns into a sales pitch.\r"
-        u"The end begins to justify any means.\r"
-        u"Learning through aims is extreme, and very narrow.\r"
-        u"People around you may grow tired of being persuaded.\r"
-        u"High-pressure sales would suit you, but keep your conscience awake.",
+        u"You are obsessed with goals:\r"
+        u"no sooner is one reached than you rush to the next.\r"
+        u"People see you as a tireless sales machine,\r"
+        u"and your family grows tired of being persuaded.\r"
+        u"You learn with a greed that leaves room for nothing else.\r"
+        u"Election campaigns are within your reach, but remember to rest.",
         // band 10
         u"About 100% :\r"
-        u"Have you sold sand to the Sahara yet?"
+        u"Don't try to sell the Moon: there are no buyers for it yet!"
     },
     // Managing type (business)
     {
         // band 0
         u"About 5% :\r"
-        u"Rules and principles slip from your memory.\r"
-        u"You find it hard to organise even your own day.\r"
-        u"Your ability to learn through order and structure is very limited.\r"
-        u"Managing people or money is not for you.",
+        u"You avoid responsibility and dislike making decisions.\r"
+        u"Even your own day is hard for you to organise.\r"
+        u"Rules and principles are very hard for you to learn.\r"
+        u"A managerial post would bring you nothing but frustration.",
         // band 1
         u"About 10% :\r"
-        u"You prefer to follow instructions rather than give them.\r"
-        u"Keeping several tasks in order is a strain for you.\r"
-        u"Learning through rules and systems is poor.\r"
-        u"You would feel uncomfortable in a director's chair.",
+        u"Rules and routine seem alien to you,\r"
+        u"and instructions from above feel like a burden.\r"
+        u"Your ability to learn rules and principles is low.\r"
+        u"Business is not your element.",
         // band 2
         u"About 30% :\r"
-        u"You can run a household well enough, but a team is beyond you.\r"
-        u"Your learning through structure and principle is below average.\r"
-        u"An office clerk, perhaps, but not a manager.",
+        u"You can organise your own work, but other people's is a struggle.\r"
+        u"You pick up rules and principles more slowly than most.\r"
+        u"You would be happier as a rank-and-file employee.",
         // band 3
         u"About 35% :\r"
-        u"You keep to principles and plans fairly well.\r"
-        u"Organising a small group causes you no serious trouble,\r"
-        u"but greater responsibility makes you nervous.\r"
-        u"Learning through rules is close to normal.\r"
-        u"Business may earn you a living, but hardly a fortune.",
+        u"You keep to your principles,\r"
+        u"but in an argument you usually give way.\r"
+        u"Great responsibility weighs on you.\r"
+        u"Principles and rules come to you nearly as easily as to most.\r"
+        u"You could manage a small office.",
         // band 4
         u"About 45% :\r"
-        u"You are well organised and you keep your word.\r"
-        u"People trust you to make plans and to share out the work.\r"
-        u"Learning through rules and structure comes easily to you.\r"
-        u"You would make a reliable manager or head of department.",
+        u"You share out tasks confidently and see that they are done.\r"
+        u"Colleagues trust your word.\r"
+        u"You learn rules and principles as readily as most people.\r"
+        u"You could well be put in charge of a department.",
         // band 5
         u"About 55% :\r"
-        u"You see how a business works as a whole.\r"
-        u"Your decisions are balanced and your principles firm.\r"
-        u"Your ability to learn through structure is well above average.\r"
-        u"A career as an entrepreneur or a company director suits you.",
+        u"Firm principles and a talent for negotiation.\r"
+        u"You quickly find common ground with partners.\r"
+        u"Rules and principles are easy for you to learn.\r"
+        u"A business of your own is a real prospect.",
         // band 6
         u"About 65% :\r"
-        u"Born to lead.  People follow you willingly, and the figures add up.\r"
-        u"Learning through principles and systems is excellent.\r"
-        u"Banker, director or founder of your own firm: all are within reach.",
+        u"You see the whole system and run it with a steady hand.\r"
+        u"Your staff value your fairness, and new rules come to you quickly.\r"
+        u"A company director's chair awaits you.",
         // band 7
         u"About 70% :\r"
-        u"Your grasp of management is outstanding:\r"
-        u"you keep every detail of a large enterprise in mind.\r"
-        u"You learn the rules of any market quickly.\r"
-        u"Big business or banking is your natural field.",
+        u"Your talent for organisation is outstanding.\r"
+        u"You know how to take calculated risks, and win.\r"
+        u"You master the rules of any market with ease.\r"
+        u"You have a future as a successful entrepreneur or banker.",
         // band 8
         u"About 90% :\r"
-        u"You want to control everything and everyone.\r"
-        u"Rules begin to matter more to you than people.\r"
-        u"You learn through structure at once, but find it hard to delegate.\r"
-        u"Your staff may fear you rather than respect you.\r"
-        u"Watch out for overwork and stress.\r"
-        u"Your place is at the head of a large company.",
+        u"You want to keep everything under your personal control\r"
+        u"and find it hard to hand work over to others.\r"
+        u"Firm principles turn into stubbornness.\r"
+        u"Conflicts with partners and staff are likely.\r"
+        u"Every rule you learn becomes a law you will not bend.\r"
+        u"You could head a large corporation if you learn to share authority.",
         // band 9
         u"About 95% :\r"
-        u"Power and order have become ends in themselves.\r"
-        u"You may turn a family dinner into a board meeting.\r"
-        u"Learning through principles is extreme, and so is your rigidity.\r"
-        u"Risks: tyranny at work, loneliness at home and heart trouble.\r"
-        u"Learn to trust others, and to lose now and then.\r"
-        u"A corporation will suit you, as long as someone else plans your holidays.",
+        u"Work has swallowed you whole:\r"
+        u"for the sake of business you forget about rest and family.\r"
+        u"Any departure from the rules makes you lose your temper.\r"
+        u"Overwork and quarrels at home are a real risk.\r"
+        u"Your hunger for rules and procedures knows no bounds.\r"
+        u"You are the very picture of a workaholic banker. Is success worth it?",
         // band 10
         u"About 100% :\r"
-        u"Aren't you planning to privatise the Solar System?"
+        u"Are your job descriptions for the whole of humanity ready yet?"
     },
     // Worldoutlooking type (science and religion)
     {
         // band 0
         u"About 5% :\r"
-        u"Questions about the meaning of life hardly concern you.\r"
-        u"You live for today and seldom look at the bigger picture.\r"
-        u"Your ability to learn through ideas and world views is very limited.\r"
-        u"Philosophy and theology are not your field.",
+        u"The meaning of life and the order of the world do not concern you.\r"
+        u"To you, science is just a dull school subject.\r"
+        u"The laws of nature are very hard for you to learn.\r"
+        u"The path of a philosopher or theologian is not for you.",
         // band 1
         u"About 10% :\r"
-        u"General laws and abstract ideas leave you cold.\r"
-        u"You accept the world as it is, without asking why.\r"
-        u"Learning through concepts is poor.\r"
-        u"A scientist's or a priest's career is hardly for you.",
+        u"You take the laws of nature on trust, without asking why.\r"
+        u"You have no coherent picture of the world yet.\r"
+        u"General laws are slow to stick in your memory.\r"
+        u"Scientific work is unlikely to appeal to you.",
         // band 2
         u"About 30% :\r"
-        u"Now and then you wonder how the world works,\r"
-        u"but the answers soon slip from your mind.\r"
-        u"Your views are borrowed rather than your own.\r"
-        u"Learning through broad ideas is below average.\r"
-        u"Popular science books will do; a research career will not.",
+        u"Now and then you think about eternal questions,\r"
+        u"but soon return to everyday matters.\r"
+        u"You adopt other people's views more readily than you form your own.\r"
+        u"You learn laws and theories less easily than most.\r"
+        u"A scientific career would cost you a great deal of effort.",
         // band 3
         u"About 35% :\r"
-        u"Your world view is settled and fairly consistent.\r"
-        u"You know the basic laws of nature and can explain them.\r"
-        u"Learning through general principles is close to normal.\r"
-        u"You could teach science at school, but philosophy is not your path.",
+        u"Your world view is taking shape, though it still has many gaps.\r"
+        u"You enjoy popular science books.\r"
+        u"You learn laws and theories nearly as well as the average person.\r"
+        u"A lab assistant, yes; a researcher, not yet.",
         // band 4
         u"About 45% :\r"
-        u"You like to reflect on the laws of nature and of human life.\r"
-        u"Learning through ideas and concepts comes easily to you.\r"
-        u"A career in science or in education would suit you.",
+        u"You see links between events and look for their causes.\r"
+        u"Your grasp of the laws of nature is normal.\r"
+        u"You would make a good science teacher.",
         // band 5
         u"About 55% :\r"
-        u"Your outlook is broad and well grounded.\r"
-        u"You can see how science and faith each answer their own questions.\r"
-        u"Your ability to learn through general ideas is above average.\r"
-        u"You could become a good scientist, philosopher or historian.",
+        u"A coherent world view and a taste for fundamental questions.\r"
+        u"You debate faith and knowledge with respect for the other side.\r"
+        u"Laws and theories stay with you well.\r"
+        u"Research or the priesthood: both paths are open to you.",
         // band 6
         u"About 65% :\r"
-        u"You see the world as a whole, where every fact has its place.\r"
-        u"Your world view is deep, independent and ready for new knowledge.\r"
-        u"Learning through ideas and great systems of thought is excellent.\r"
-        u"Philosopher, scientist or theologian: any of these paths would suit your open mind.",
+        u"You seek to understand the universe and the place of humankind in it.\r"
+        u"To you, science and religion are two views of one truth, not enemies.\r"
+        u"Laws and theories stick in your mind with ease.\r"
+        u"A philosopher's path would suit you: few people see the world as a whole as you do.",
         // band 7
         u"About 70% :\r"
-        u"You grasp the laws of nature and of society with remarkable depth.\r"
-        u"Your views can change the minds of other people.\r"
-        u"You master a new field of knowledge in a remarkably short time.\r"
-        u"A great future in science, philosophy or theology is open to you.",
+        u"A deep understanding of the laws of nature and society.\r"
+        u"Your judgements are broad and mature, and people seek your advice.\r"
+        u"You master new laws and theories with remarkable ease.\r"
+        u"Recognition as a scientist or a theologian awaits you.",
         // band 8
         u"About 90% :\r"
-        u"Your convictions are very strong and hard to shake.\r"
-        u"You tend to see the whole world through a single idea.\r"
-        u"You take in ideas quickly, but only those that agree with yours.\r"
-        u"Watch out for intolerance and fanaticism.\r"
-        u"Your calling may be the life of a priest or a theologian.",
+        u"Your own picture of the world seems the only true one.\r"
+        u"You will spend hours winning over those who disagree.\r"
+        u"There is a danger of becoming dogmatic.\r"
+        u"You take in new theories eagerly, but only those that fit yours.\r"
+        u"You could found a school of thought if you learn to listen to others.",
         // band 9
         u"About 95% :\r"
-        u"You believe you have found the answer to every question.\r"
-        u"Doubters annoy you, and every dialogue turns into a sermon.\r"
-        u"Learning through ideas is extreme, but only along one line.\r"
-        u"The risk of fanaticism and of breaking with friends is high.\r"
-        u"Remember that even great thinkers have been wrong.\r"
-        u"A preacher's or a missionary's path may attract you.",
+        u"You are obsessed with the search for ultimate truth\r"
+        u"and will argue about it with anyone you meet.\r"
+        u"Intolerance of other views\r"
+        u"can lead to quarrels with those close to you.\r"
+        u"Laws and theories fill your mind to the point of excess.\r"
+        u"A hermit thinker's path appeals to you, but don't cut yourself off.",
         // band 10
         u"About 100% :\r"
         u"Hope, you are not going to declare yourself as Prophet!"
