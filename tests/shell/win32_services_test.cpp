@@ -115,11 +115,11 @@ TEST_F(RealServices, RegistryValuesReadAsTheCheckReadsThem) {
     }
     // A size larger than the buffer is not believed: the system is offered the buffer only, and
     // the bytes beyond it stay untouched.
-    std::array<std::uint8_t, 8> guarded{};
+    std::array<std::uint8_t, 8> guarded{0, 0, 0, 0, 0xAA, 0xAA, 0xAA, 0xAA};
     std::uint32_t claimed = 8;
     EXPECT_EQ(services.RegQueryValueExW(key, u"Binary5", std::span(guarded).first(4), claimed),
               ERROR_MORE_DATA);
-    EXPECT_EQ(guarded[4], 0);
+    EXPECT_EQ(guarded[4], 0xAA);
     std::array<std::uint8_t, 4> bytes{};
     std::uint32_t size = 4;
     EXPECT_EQ(services.RegQueryValueExW(key, u"Missing", bytes, size), ERROR_FILE_NOT_FOUND);

@@ -114,9 +114,17 @@ TEST(Descriptions, HaveTheirStructure) {
 TEST(Descriptions, AreAllDifferentAndTheTotalsAreAsWritten) {
     std::set<std::u16string_view> seen;
     std::array<std::size_t, 2> lineTotals{};
+    std::array<std::size_t, 2> characterTotals{};
     std::array<std::u16string_view, 2> longestLine{};
     ForEachDescription([&](const Place& p, std::u16string_view text) {
         EXPECT_TRUE(seen.insert(text).second) << Where(p);
+        characterTotals[Index(p.language)] += text.size();
+        // The world-outlooking type's one-line warning is the shortest text of each language.
+        const std::u16string_view shortest =
+            TypeDescription(p.language, MemoryType::WorldOutlooking, 10);
+        if (text != shortest) {
+            EXPECT_GT(text.size(), shortest.size()) << Where(p);
+        }
         for (std::u16string_view line : SplitAtCarriageReturns(text)) {
             ++lineTotals[Index(p.language)];
             if (line.size() > longestLine[Index(p.language)].size()) {
@@ -126,6 +134,9 @@ TEST(Descriptions, AreAllDifferentAndTheTotalsAreAsWritten) {
     });
     EXPECT_EQ(lineTotals[Index(UiLanguage::Russian)], 391U);
     EXPECT_EQ(lineTotals[Index(UiLanguage::English)], 388U);
+    // Within 1 % of the planned totals, separators included: the layout was planned for them.
+    EXPECT_NEAR(static_cast<double>(characterTotals[Index(UiLanguage::Russian)]), 14138.0, 141.0);
+    EXPECT_NEAR(static_cast<double>(characterTotals[Index(UiLanguage::English)]), 17029.0, 170.0);
     // The longest lines stand where the layout was planned around them.
     const auto ruLast =
         SplitAtCarriageReturns(TypeDescription(UiLanguage::Russian, MemoryType::Managing, 8));
