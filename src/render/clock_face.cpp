@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::int64_t kDotRadius = 3;
 constexpr std::int64_t kTipRadius = 5;
+
 void DrawDisc(PaintContext& context, Point centre, std::int64_t radius) {
     context.surface.Ellipse(Wrap32(centre.x - radius), Wrap32(centre.y - radius),
                             Wrap32(centre.x + radius), Wrap32(centre.y + radius));

@@ -16,7 +16,7 @@ inline constexpr std::int32_t kBadgePictureSize = 48;
 // clockwise.
 MemoryType BadgeType(std::size_t slot);
 
-// Ring point k of 7 on the badge ring.
+// Slot k stands on ring point k of 7 of the badge ring.
 Point BadgeCentre(const SceneGeometry& geometry, std::size_t slot);
 
 // Slots 0, 1 and 6 lie left of the centre: their texts stand right-aligned left of the picture.
