@@ -368,7 +368,7 @@ int main(int argc, char** argv) {
     // MR_PREVIEW=1: the preview scene, background, ring and figure only.
     inputs.preview = std::getenv("MR_PREVIEW") != nullptr;
 
-    mr::DcSurface surface(dc, module);
+    mr::GdiSurface surface(dc, module);
     Recording recording;
     {
         RecordingGdiSurface recorder(surface, recording);

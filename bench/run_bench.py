@@ -534,7 +534,7 @@ METHOD = """
   `BM_EvaluateYearOfMinutes`: every minute of a leap year, 527,040 evaluations of the model, with
   repetitions; the median of the repetitions.
 - **Paint**: `paint_bench.exe` under Wine paints the scene onto a 32-bit DIB through the GDI
-  surface (`DcSurface`), exactly as the saver does on its window, and replays the same scene's GDI
+  surface (`GdiSurface`), exactly as the saver does on its window, and replays the same scene's GDI
   calls, recorded once, straight onto GDI with no program logic in between. Paint and replay take
   turns in one process (which goes first alternates), so drift of the machine falls on both alike;
   each run reports the median of each and their ratio, and the table gives the median over the

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fuzz_input.hpp"
-#include "render/line_split.hpp"
+#include "text/line_split.hpp"
 
 namespace {
 

@@ -9,9 +9,6 @@ namespace {
 // The top of bands 0 to 9; anything above the last is band 10.
 constexpr std::array<Activeness, 10> kBandTops = {5, 10, 30, 35, 45, 55, 65, 70, 90, 95};
 
-constexpr std::array<int, kLevelBandCount> kNominalPercentages = {5,  10, 30, 35, 45, 55,
-                                                                  65, 70, 90, 95, 100};
-
 }  // namespace
 
 LevelBand LevelBandOf(Activeness activeness) {
@@ -33,10 +30,6 @@ Rating RatingOf(Activeness activeness) {
         return Rating::Normal;
     }
     return Rating::Bad;
-}
-
-int NominalPercentage(LevelBand band) {
-    return kNominalPercentages[band < kLevelBandCount ? band : kLevelBandCount - 1];
 }
 
 }  // namespace mr

@@ -18,7 +18,4 @@ enum class Rating : std::uint8_t { Good, Normal, Bad };
 LevelBand LevelBandOf(Activeness activeness);
 Rating RatingOf(Activeness activeness);
 
-// The percentage every description of a band starts its heading with.
-int NominalPercentage(LevelBand band);
-
 }  // namespace mr

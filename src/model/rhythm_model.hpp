@@ -16,8 +16,13 @@ bool IsLeapYear(int year);
 // calendar, so a reading the system could never give still yields a day of its year.
 int DayOfYear(int year, int month, int day);
 
-// 365 or 366, from the two-entry table.
 int YearLength(int year);
+
+inline constexpr int kMinutesPerDay = 1440;
+
+// hour * 60 + minute, 0 to 1439. The model, the hand and the time caption all take the minute from
+// here, so that they cannot disagree; an impossible reading is kept within the day.
+int MinuteOfDay(const LocalMoment& moment);
 
 // Seconds play no part: the snapshot changes once a minute.
 RhythmSnapshot EvaluateRhythm(const LocalMoment& moment);

@@ -1,9 +1,9 @@
 #include "render/captions.hpp"
 
-#include <algorithm>
+#include <string>
 
 #include "text/catalogue.hpp"
-#include "text/date_caption.hpp"
+#include "text/number_texts.hpp"
 
 namespace mr {
 
@@ -24,20 +24,7 @@ std::int32_t CentredLeft(const PaintContext& context, const TextExtent& extent) 
     return Wrap32((std::int64_t{context.inputs.width} - extent.cx) / 2);
 }
 
-void AppendTwoDigits(std::u16string& text, int value) {
-    text.push_back(static_cast<char16_t>(u'0' + value / 10));
-    text.push_back(static_cast<char16_t>(u'0' + value % 10));
-}
-
 }  // namespace
-
-std::u16string TimeCaptionText(const LocalMoment& moment, char16_t separator) {
-    std::u16string text;
-    AppendTwoDigits(text, std::clamp(moment.hour, 0, 23));
-    text.push_back(separator);
-    AppendTwoDigits(text, std::clamp(moment.minute, 0, 59));
-    return text;
-}
 
 void DrawCloseHint(PaintContext& context) {
     context.surface.WriteText(kCloseHintCorner, kCloseHintCorner,
@@ -76,8 +63,7 @@ void DrawDateCaption(PaintContext& context) {
 void DrawTimeCaption(PaintContext& context) {
     UseFontHeight(context, kTimeHeight);
     context.surface.SetTextColour(kWhite);
-    const std::u16string text =
-        TimeCaptionText(context.inputs.moment, context.inputs.timeSeparator);
+    const std::u16string text = TimeCaption(context.inputs.moment, context.inputs.timeSeparator);
     const TextExtent extent = MeasureText(context, text);
     context.surface.WriteText(CentredLeft(context, extent),
                               Wrap32(std::int64_t{context.inputs.height / 2} + kMiddleGap), text);

@@ -2,14 +2,9 @@
 // middle of the dial.
 #pragma once
 
-#include <string>
-
 #include "render/paint_context.hpp"
 
 namespace mr {
-
-// "HH", the separator, "mm"; an impossible reading is kept within the day.
-std::u16string TimeCaptionText(const LocalMoment& moment, char16_t separator);
 
 // In the height-15 font selected before the ring; not measured.
 void DrawCloseHint(PaintContext& context);

@@ -1,8 +1,5 @@
 #include "render/dial_ring.hpp"
 
-#include "model/extended_math.hpp"
-#include "text/catalogue.hpp"
-
 namespace mr {
 
 void DrawDialRing(PaintContext& context) {

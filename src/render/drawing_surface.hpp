@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "text/catalogue.hpp"
+#include "render/rgb_colour.hpp"
 
 namespace mr {
 

@@ -20,6 +20,9 @@ class GdiSurface : public DrawingSurface {
 public:
     // window: the window whose update region BeginPaint takes; module: where the bitmaps live.
     GdiSurface(HWND window, HINSTANCE module);
+    // dc: a device context the caller owns and keeps, e.g. a DIB section's memory DC in the tests
+    // and the benchmark; BeginPaint and EndPaint then do nothing.
+    GdiSurface(HDC dc, HINSTANCE module);
     ~GdiSurface() override;
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
@@ -45,10 +48,6 @@ public:
     void WriteText(int x, int y, std::u16string_view text) override;
     void CopyFromMemoryDc(int x, int y, int width, int height) override;
 
-protected:
-    // For surfaces that draw onto a DC they already hold (a DIB in tests and benchmarks).
-    explicit GdiSurface(HDC dc, HINSTANCE module);
-
 private:
     HWND window_ = nullptr;
     HINSTANCE module_ = nullptr;
@@ -56,13 +55,6 @@ private:
     HDC memoryDc_ = nullptr;
     bool painting_ = false;
     PAINTSTRUCT paint_{};
-};
-
-// The same operations on a device context the caller owns, e.g. a DIB section's memory DC:
-// BeginPaint and EndPaint do nothing.
-class DcSurface final : public GdiSurface {
-public:
-    DcSurface(HDC dc, HINSTANCE module) : GdiSurface(dc, module) {}
 };
 
 }  // namespace mr

@@ -9,8 +9,8 @@
 
 #include "model/memory_type.hpp"
 #include "render/drawing_surface.hpp"
-#include "render/paint_scene.hpp"
 #include "render/scene_geometry.hpp"
+#include "render/scene_inputs.hpp"
 
 namespace mr {
 

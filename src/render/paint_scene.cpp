@@ -6,6 +6,7 @@
 #include "render/clock_face.hpp"
 #include "render/dial_ring.hpp"
 #include "render/paint_context.hpp"
+#include "render/rhythm_figure.hpp"
 #include "render/type_badges.hpp"
 
 namespace mr {

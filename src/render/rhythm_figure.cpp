@@ -1,7 +1,8 @@
+#include "render/rhythm_figure.hpp"
+
 #include <array>
 
 #include "model/extended_math.hpp"
-#include "render/dial_ring.hpp"
 #include "text/catalogue.hpp"
 
 namespace mr {
@@ -17,6 +18,13 @@ double TypeAngle(MemoryType type) {
     const int multiple = 12 - 2 * static_cast<int>(Index(type));
     return static_cast<double>(static_cast<long double>(multiple) * kPi / 7);
 }
+
+// One point of the figure before truncation: the horizontal and vertical offsets u and v, which
+// are subtracted from the ring's centre.
+struct FigureOffset {
+    double u = 0;
+    double v = 0;
+};
 
 double NextParameter(double t) {
     return static_cast<double>(t + kParameterStep);
@@ -62,20 +70,6 @@ FigureOffset OffsetOf(double angle, double t, double growth, double dayFactor) {
 double FigureScale(std::int32_t ringRadius) {
     const ExtendedPrecisionScope precision;
     return static_cast<double>(static_cast<long double>(ringRadius) / kScaleDivisor);
-}
-
-double FigureParameter(std::size_t step) {
-    const ExtendedPrecisionScope precision;
-    double t = 0;
-    for (std::size_t i = 0; i < step; ++i) {
-        t = NextParameter(t);
-    }
-    return t;
-}
-
-FigureOffset FigureOffsetAt(double scale, double t, MemoryType type, double dayFactor) {
-    const ExtendedPrecisionScope precision;
-    return OffsetOf(TypeAngle(type), t, Growth(t, scale), dayFactor);
 }
 
 std::vector<FigurePixel> RhythmFigurePixels(const SceneGeometry& geometry,

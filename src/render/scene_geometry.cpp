@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "model/extended_math.hpp"
+
 namespace mr {
 
 namespace {
@@ -28,6 +30,13 @@ SceneGeometry ComputeSceneGeometry(std::int32_t width, std::int32_t height) {
 Point RingCentre(const SceneGeometry& geometry, std::int32_t radius, std::int32_t centreOffset) {
     const std::int64_t fromOrigin = std::int64_t{radius} + centreOffset;
     return Point{Wrap32(fromOrigin + geometry.OffsetX), Wrap32(fromOrigin + geometry.OffsetY)};
+}
+
+Point PointOnRing(Point centre, std::int32_t radius, std::int64_t k, std::int32_t n) {
+    const ExtendedPrecisionScope precision;
+    const long double angle = static_cast<long double>(2 * k) * kPi / n + kMinusHalfPi;
+    return Point{Wrap32(centre.x + std::int64_t{TruncateToInt32(ExtSin(angle) * radius)}),
+                 Wrap32(centre.y + std::int64_t{TruncateToInt32(ExtCos(angle) * radius)})};
 }
 
 std::int32_t TruncateToInt32(long double value) {

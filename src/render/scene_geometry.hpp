@@ -35,6 +35,12 @@ SceneGeometry ComputeSceneGeometry(std::int32_t width, std::int32_t height);
 // own radius: with a negative radius the three centres are not forced together.
 Point RingCentre(const SceneGeometry& geometry, std::int32_t radius, std::int32_t centreOffset);
 
+// Position k of n spread evenly round a ring: angle 2k pi / n - pi / 2 in extended precision, x
+// following the sine and y the cosine, so k = 0 lies left of the centre and a quarter turn on lies
+// straight below. Each product with the radius is truncated as it is, not stored as a double
+// first. The hour dots and labels and the badges all stand on such points.
+Point PointOnRing(Point centre, std::int32_t radius, std::int64_t k, std::int32_t n);
+
 // Layout sums are taken in 64 bits and wrap to 32 like device coordinates, so that no window size
 // or measured extent can overflow.
 constexpr std::int32_t Wrap32(std::int64_t value) {

@@ -1,11 +1,11 @@
 #include "render/type_badges.hpp"
 
-#include <array>
+#include <string>
 
 #include "model/bands.hpp"
-#include "model/extended_math.hpp"
-#include "render/line_split.hpp"
 #include "text/catalogue.hpp"
+#include "text/line_split.hpp"
+#include "text/number_texts.hpp"
 
 namespace mr {
 
@@ -79,34 +79,15 @@ MemoryType BadgeType(std::size_t slot) {
 }
 
 Point BadgeCentre(const SceneGeometry& geometry, std::size_t slot) {
-    const ExtendedPrecisionScope precision;
-    const auto multiple = static_cast<long double>(2 * (slot % kBadgeSlotCount));
-    const long double angle = multiple * kPi / 7 + kMinusHalfPi;
     const std::int32_t radius = geometry.BadgeRadius;
-    const Point centre = RingCentre(geometry, radius, kBadgeCentreOffset);
-    return Point{Wrap32(TruncateToInt32(ExtSin(angle) * radius) + std::int64_t{centre.x}),
-                 Wrap32(TruncateToInt32(ExtCos(angle) * radius) + std::int64_t{centre.y})};
+    return PointOnRing(RingCentre(geometry, radius, kBadgeCentreOffset), radius,
+                       static_cast<std::int64_t>(slot % kBadgeSlotCount),
+                       static_cast<std::int32_t>(kBadgeSlotCount));
 }
 
 bool LeftSide(std::size_t slot) {
     const std::size_t k = slot % kBadgeSlotCount;
     return k == 0 || k == 1 || k == 6;
-}
-
-std::u16string PercentageText(Activeness activeness) {
-    std::array<char16_t, 3> digits{};
-    std::size_t count = 0;
-    unsigned value = activeness;
-    do {
-        digits[count++] = static_cast<char16_t>(u'0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    std::u16string text;
-    while (count > 0) {
-        text.push_back(digits[--count]);
-    }
-    text.append(kPercentSign);
-    return text;
 }
 
 void DrawTypeBadges(PaintContext& context) {

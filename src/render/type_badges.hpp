@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 
 #include "model/memory_type.hpp"
 #include "render/paint_context.hpp"
@@ -17,14 +16,11 @@ inline constexpr std::int32_t kBadgePictureSize = 48;
 // clockwise.
 MemoryType BadgeType(std::size_t slot);
 
-// On the badge ring at angle 2k pi / 7 - pi / 2; x follows the sine and y the cosine.
+// Slot k stands on ring point k of 7 of the badge ring.
 Point BadgeCentre(const SceneGeometry& geometry, std::size_t slot);
 
 // Slots 0, 1 and 6 lie left of the centre: their texts stand right-aligned left of the picture.
 bool LeftSide(std::size_t slot);
-
-// The activeness in decimal, without leading zeros, followed by the percent sign.
-std::u16string PercentageText(Activeness activeness);
 
 // Leaves the height-14 font selected and type 0's colour as the text colour; the hour labels draw
 // with that font.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "render/gdi_surface.hpp"
+#include "render/paint_scene.hpp"
 
 namespace mr {
 

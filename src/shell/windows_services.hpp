@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "model/moment.hpp"
-#include "render/paint_scene.hpp"
+#include "render/scene_inputs.hpp"
 
 namespace mr {
 

@@ -7,17 +7,10 @@
 
 #include "model/bands.hpp"
 #include "model/memory_type.hpp"
+#include "render/rgb_colour.hpp"
 #include "text/ui_language.hpp"
 
 namespace mr {
-
-struct RgbColour {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-
-    friend constexpr bool operator==(RgbColour, RgbColour) = default;
-};
 
 enum class Caption : std::uint8_t { CloseHint, Subtitle, Title };
 
@@ -31,9 +24,5 @@ std::u16string_view CaptionText(UiLanguage language, Caption caption);
 std::u16string_view TitleSuffix();
 // The resource name of a rating's picture; never drawn as text.
 std::u16string_view RatingBitmapName(Rating rating);
-
-inline constexpr std::u16string_view kPercentSign = u"%";
-inline constexpr std::u16string_view kHourLabelZero = u"0";
-inline constexpr std::u16string_view kTimeFormat = u"HH:mm";
 
 }  // namespace mr

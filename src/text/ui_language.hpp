@@ -9,12 +9,6 @@ namespace mr {
 // One byte, English until the language is chosen at window creation.
 enum class UiLanguage : std::uint8_t { English = 0, Russian = 1 };
 
-inline constexpr std::size_t kUiLanguageCount = 2;
-
-constexpr std::size_t Index(UiLanguage language) {
-    return static_cast<std::size_t>(language);
-}
-
 // The decision from the English name of the system default locale's language. An empty name
 // (the query failed) gives English. Compared exactly: no trimming, no case folding.
 UiLanguage LanguageFromLocaleName(std::u16string_view englishLanguageName);

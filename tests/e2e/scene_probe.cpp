@@ -27,15 +27,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "model/bands.hpp"
 #include "model/rhythm_model.hpp"
 #include "render/clock_face.hpp"
-#include "render/dial_ring.hpp"
 #include "render/gdi_surface.hpp"
 #include "render/paint_scene.hpp"
+#include "render/rhythm_figure.hpp"
 #include "render/scene_geometry.hpp"
 #include "render/type_badges.hpp"
 #include "text/catalogue.hpp"
@@ -139,10 +140,10 @@ int main(int argc, char** argv) {
     const mr::Point ring = mr::RingCentre(g, g.RingRadius, mr::kRingCentreOffset);
     std::printf("RING %d %d %d\n", ring.x, ring.y, g.RingRadius);
     for (std::int32_t i = 1; i <= mr::kHourCount; ++i) {
-        const mr::Point dot = mr::HourPoint(ring, g.RingRadius, i);
+        const mr::Point dot = mr::PointOnRing(ring, g.RingRadius, i, mr::kHourCount);
         std::printf("DOT %d %d %d\n", i, dot.x, dot.y);
     }
-    const mr::Point tip = mr::HandTip(g, inputs.moment.hour * 60 + inputs.moment.minute);
+    const mr::Point tip = mr::HandTip(g, mr::MinuteOfDay(inputs.moment));
     std::printf("HAND %d %d\n", tip.x, tip.y);
     for (std::size_t slot = 0; slot < mr::kBadgeSlotCount; ++slot) {
         const mr::MemoryType type = mr::BadgeType(slot);

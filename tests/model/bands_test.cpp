@@ -35,22 +35,5 @@ TEST(BandsAndRatings, EveryActivenessFallsInItsRow) {
     EXPECT_EQ(covered, 256);
 }
 
-TEST(BandsAndRatings, NominalPercentagesHeadTheBands) {
-    const int expected[] = {5, 10, 30, 35, 45, 55, 65, 70, 90, 95, 100};
-    for (LevelBand band = 0; band < kLevelBandCount; ++band) {
-        EXPECT_EQ(NominalPercentage(band), expected[band]);
-    }
-    // An activeness of 62 is described under the heading of 65.
-    EXPECT_EQ(NominalPercentage(LevelBandOf(62)), 65);
-    // Every value is at most its band's nominal percentage and above the band below.
-    for (int value = 0; value <= 100; ++value) {
-        const LevelBand band = LevelBandOf(static_cast<Activeness>(value));
-        EXPECT_LE(value, NominalPercentage(band));
-        if (band > 0) {
-            EXPECT_GT(value, NominalPercentage(static_cast<LevelBand>(band - 1)));
-        }
-    }
-}
-
 }  // namespace
 }  // namespace mr

@@ -149,12 +149,16 @@ TEST(Calendar, DayOfYearAndYearLength) {
     EXPECT_EQ(YearLength(1900), 365);
     EXPECT_EQ(YearLength(2000), 366);
     EXPECT_EQ(YearLength(2100), 365);
+    EXPECT_EQ(MinuteOfDay(At(2026, 12, 8, 14, 37)), 877);
+    EXPECT_EQ(MinuteOfDay(At(2026, 12, 8, 23, 59)), kMinutesPerDay - 1);
 }
 
 TEST(Calendar, ReadingsOutsideTheCalendarStayInsideTheYear) {
     EXPECT_EQ(DayOfYear(2025, 0, 0), 1);
     EXPECT_EQ(DayOfYear(2025, 13, 40), 365);
     EXPECT_EQ(DayOfYear(2025, 2, 30), 59);
+    EXPECT_EQ(MinuteOfDay(At(2025, 1, 1, 77, -1)), 23 * 60);
+    EXPECT_EQ(MinuteOfDay(At(2025, 1, 1, -2, 60)), 59);
     const RhythmSnapshot s = EvaluateRhythm(LocalMoment{2025, 99, -3, 77, -1, 0});
     for (Activeness a : s.activeness) {
         EXPECT_LE(a, 100);

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 #include <vector>
 
 #include "render/captions.hpp"
+#include "render/paint_scene.hpp"
 #include "render/recording_surface.hpp"
 #include "text/catalogue.hpp"
-#include "text/date_caption.hpp"
+#include "text/number_texts.hpp"
 
 namespace mr {
 namespace {
@@ -44,7 +44,7 @@ TEST(ClockFace, HourDotsAndLabelsOn1920x1080) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "radius " << row.radius << " i " << row.i);
-        EXPECT_EQ(HourPoint(kCentre, row.radius, row.i), row.point);
+        EXPECT_EQ(PointOnRing(kCentre, row.radius, row.i, kHourCount), row.point);
     }
 }
 
@@ -73,28 +73,6 @@ TEST(ClockFace, HandTips) {
     }
 }
 
-TEST(ClockFace, LabelTexts) {
-    EXPECT_EQ(HourLabelText(1), u"23");
-    EXPECT_EQ(HourLabelText(14), u"10");
-    EXPECT_EQ(HourLabelText(15), u"09");
-    EXPECT_EQ(HourLabelText(21), u"03");
-    EXPECT_EQ(HourLabelText(24), u"00");
-    for (std::int32_t i = 1; i <= 24; ++i) {
-        EXPECT_EQ(HourLabelText(i).size(), 2u);
-        EXPECT_NE(HourLabelText(i), u"24");
-    }
-    // Positions the dial never asks for still give two digits, without overflow.
-    EXPECT_EQ(HourLabelText(std::numeric_limits<std::int32_t>::min()), u"72");
-    EXPECT_EQ(HourLabelText(25), u"99");
-}
-
-TEST(ClockFace, TimeCaptionText) {
-    EXPECT_EQ(TimeCaptionText({2026, 12, 8, 0, 0, 0}, u':'), u"00:00");
-    EXPECT_EQ(TimeCaptionText({2026, 12, 8, 9, 5, 0}, u'.'), u"09.05");
-    EXPECT_EQ(TimeCaptionText({2026, 12, 8, 23, 59, 59}, u':'), u"23:59");
-    EXPECT_EQ(TimeCaptionText({2026, 12, 8, 14, 37, 0}, u'h'), u"14h37");
-}
-
 // A full paint whose texts measure as the worked examples say.
 struct FullPaint {
     RecordingSurface surface;
@@ -109,7 +87,7 @@ struct FullPaint {
             std::u16string(CaptionText(language, Caption::Title)) + std::u16string(TitleSuffix());
         const std::u16string subtitle(CaptionText(language, Caption::Subtitle));
         const std::u16string date = DateCaption(language, moment.year, moment.month, moment.day);
-        const std::u16string time = TimeCaptionText(moment, u':');
+        const std::u16string time = TimeCaption(moment, u':');
         surface.SetExtentRule([=](std::u16string_view text, std::int32_t height) {
             if (text == title && height == 40) {
                 return TextExtent{700, 48};
@@ -146,7 +124,7 @@ struct FullPaint {
 TEST(Captions, PlacedByTheirMeasuredExtents) {
     const LocalMoment moment{2026, 12, 8, 14, 37, 0};
     for (const UiLanguage language : {UiLanguage::English, UiLanguage::Russian}) {
-        SCOPED_TRACE(Index(language));
+        SCOPED_TRACE(static_cast<int>(language));
         const FullPaint paint(moment, language);
         const RecordingSurface& s = paint.surface;
         const RgbColour gray{128, 128, 128};
@@ -237,7 +215,7 @@ TEST(ClockFace, DotsHandAndLabelsAsPainted) {
     for (std::int32_t i = 1; i <= 24; ++i) {
         SCOPED_TRACE(i);
         const RecordedCall& dot = ellipses[static_cast<std::size_t>(i)];
-        const Point p = HourPoint(kCentre, 310, i);
+        const Point p = PointOnRing(kCentre, 310, i, kHourCount);
         EXPECT_EQ(dot.args, (std::array<std::int32_t, 4>{p.x - 3, p.y - 3, p.x + 3, p.y + 3}));
         EXPECT_EQ(s.PenColour(dot.state), white);
         EXPECT_EQ(s.BrushColour(dot.state), white);
@@ -262,14 +240,16 @@ TEST(ClockFace, DotsHandAndLabelsAsPainted) {
     for (std::int32_t i = 1; i <= 24; ++i) {
         SCOPED_TRACE(i);
         const RecordedCall& label = labels[static_cast<std::size_t>(i - 1)];
-        EXPECT_EQ(label.text, HourLabelText(i));
-        const Point p = HourPoint(kCentre, 325, i);
+        EXPECT_EQ(label.text, HourLabel(24 - i));
+        const Point p = PointOnRing(kCentre, 325, i, kHourCount);
         const std::int32_t width = i == 24 ? 17 : 18;
         const std::int32_t height = i == 24 ? 17 : 14;
         EXPECT_EQ(label.args[0], p.x - width / 2);
         EXPECT_EQ(label.args[1], p.y - height / 2);
         EXPECT_EQ(s.FontHeight(label.state), 14);
     }
+    EXPECT_EQ(labels.front().text, u"23");
+    EXPECT_EQ(labels.back().text, u"00");
 }
 
 }  // namespace

@@ -19,10 +19,10 @@
 #include "model/bands.hpp"
 #include "model/rhythm_model.hpp"
 #include "render/clock_face.hpp"
-#include "render/dial_ring.hpp"
 #include "render/dib_canvas.hpp"
 #include "render/gdi_surface.hpp"
 #include "render/paint_scene.hpp"
+#include "render/rhythm_figure.hpp"
 #include "render/test_printers.hpp"
 #include "render/type_badges.hpp"
 #include "text/catalogue.hpp"
@@ -47,7 +47,7 @@ SceneInputs Inputs(std::int32_t width, std::int32_t height, bool preview) {
 }
 
 void Paint(const Canvas& canvas, const SceneInputs& inputs) {
-    DcSurface surface(canvas.dc(), ::GetModuleHandleW(nullptr));
+    GdiSurface surface(canvas.dc(), ::GetModuleHandleW(nullptr));
     PaintScene(surface, inputs);
 }
 
@@ -100,7 +100,7 @@ TEST(GdiPaint, FullScene1920x1080) {
     const Point centre{960, 540};
     for (std::int32_t i = 1; i <= 24; ++i) {
         SCOPED_TRACE(i);
-        const Point dot = HourPoint(centre, 310, i);
+        const Point dot = PointOnRing(centre, 310, i, kHourCount);
         EXPECT_EQ(canvas.At(dot.x, dot.y), kWhitePixel);
         const double between = (2.0 * i + 1) * 3.14159265358979 / 24 - 3.14159265358979 / 2;
         const Point ring{960 + static_cast<int>(std::lround(std::sin(between) * 310)),
@@ -258,7 +258,7 @@ TEST(GdiPaint, EveryObjectIsReleased) {
         SCOPED_TRACE(preview);
         const Canvas canvas(640, 480);
         ASSERT_TRUE(canvas.ready());
-        DcSurface gdi(canvas.dc(), ::GetModuleHandleW(nullptr));
+        GdiSurface gdi(canvas.dc(), ::GetModuleHandleW(nullptr));
         TrackingSurface surface(gdi);
         PaintScene(surface, Inputs(640, 480, preview));
         EXPECT_EQ(surface.made().size(), preview ? 3u : 38u);

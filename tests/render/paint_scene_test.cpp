@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "model/rhythm_model.hpp"
-#include "render/dial_ring.hpp"
 #include "render/paint_context.hpp"
 #include "render/recording_surface.hpp"
+#include "render/rhythm_figure.hpp"
 #include "text/catalogue.hpp"
 
 namespace mr {

@@ -185,7 +185,7 @@ TEST(Soak, TenThousandPaintsLeaveNothingBehind) {
 
     Canvas canvas(1920, 1080);
     ASSERT_TRUE(canvas.ready());
-    DcSurface gdi(canvas.dc(), ::GetModuleHandleW(nullptr));
+    GdiSurface gdi(canvas.dc(), ::GetModuleHandleW(nullptr));
     CountingSurface surface(gdi);
 
     SceneInputs inputs;

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "model/bands.hpp"
-#include "render/line_split.hpp"
 #include "render/recording_surface.hpp"
 #include "text/catalogue.hpp"
+#include "text/line_split.hpp"
+#include "text/number_texts.hpp"
 
 namespace mr {
 namespace {
@@ -98,16 +99,6 @@ TEST(TypeBadges, PicturesByRatingCentredOnTheBadge) {
     const BadgeRun normal({10, 90, 50, 50, 50, 50, 50});
     EXPECT_EQ(normal.Of(Call::LoadBitmap)[6].text, u"NORMAL");
     EXPECT_EQ(normal.Of(Call::LoadBitmap)[5].text, u"NORMAL");
-}
-
-TEST(TypeBadges, PercentageText) {
-    const struct {
-        Activeness value;
-        std::u16string_view text;
-    } rows[] = {{0, u"0%"}, {7, u"7%"}, {62, u"62%"}, {99, u"99%"}, {100, u"100%"}, {255, u"255%"}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(PercentageText(row.value), row.text);
-    }
 }
 
 // Every text of every badge: its position, font height and colour.
@@ -226,36 +217,6 @@ TEST(TypeBadges, FourteenPixelLines) {
     EXPECT_EQ(tops[2], 540 - 19);
     EXPECT_EQ(tops[3], 540 - 19 + 14);
     EXPECT_EQ(tops[4], 540 - 19 + 28);
-}
-
-TEST(LineSplit, BreaksAndEnds) {
-    const struct {
-        std::u16string_view text;
-        std::vector<std::u16string_view> lines;
-    } rows[] = {
-        {u"", {}},
-        {u"one", {u"one"}},
-        {u"a\rb", {u"a", u"b"}},
-        {u"a\nb", {u"a", u"b"}},
-        {u"a\r\nb", {u"a", u"b"}},       // CR LF is one break
-        {u"a\n\rb", {u"a", u"", u"b"}},  // LF CR is two
-        {u"a\r\rb", {u"a", u"", u"b"}},
-        {u"a\r", {u"a"}},  // a final break starts no empty line
-        {u"a\r\n", {u"a"}},
-        {u"a\r\r", {u"a", u""}},
-        {u"\r", {u""}},
-        {u"\r\n", {u""}},
-        {u"\n\n", {u"", u""}},
-        {u"\rx", {u"", u"x"}},
-        {u"About 65% :\rline\rlast", {u"About 65% :", u"line", u"last"}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message()
-                     << row.text.size() << " units, " << row.lines.size() << " lines");
-        std::vector<std::u16string_view> lines = {u"stale"};
-        SplitIntoLines(row.text, lines);
-        EXPECT_EQ(lines, row.lines);
-    }
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "text/line_split.hpp"
+
 namespace mr {
 namespace {
 
@@ -32,16 +34,24 @@ constexpr LineCounts kEnglishLineCounts = {{
     {5, 5, 6, 5, 4, 5, 5, 5, 6, 7, 2},
 }};
 
-std::vector<std::u16string_view> SplitAtCarriageReturns(std::u16string_view text) {
+// The lines as the badges draw them.
+std::vector<std::u16string_view> Lines(std::u16string_view text) {
     std::vector<std::u16string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == u'\r') {
-            lines.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    }
+    SplitIntoLines(text, lines);
     return lines;
+}
+
+std::size_t LanguageSlot(UiLanguage language) {
+    return language == UiLanguage::Russian ? 1 : 0;
+}
+
+// The heading shows the highest activeness its band holds, up to 100.
+int NominalPercentage(LevelBand band) {
+    int nominal = 0;
+    for (int value = 0; value <= 100; ++value) {
+        nominal = LevelBandOf(static_cast<Activeness>(value)) == band ? value : nominal;
+    }
+    return nominal;
 }
 
 std::u16string Ascii(const char* text) {
@@ -97,9 +107,10 @@ TEST(Descriptions, HaveTheirStructure) {
         SCOPED_TRACE(Where(p));
         const bool russian = p.language == UiLanguage::Russian;
         const LineCounts& counts = russian ? kRussianLineCounts : kEnglishLineCounts;
-        const auto lines = SplitAtCarriageReturns(text);
+        const auto lines = Lines(text);
         EXPECT_EQ(static_cast<int>(lines.size()), counts[p.type][p.band]);
         EXPECT_EQ(text.find(u'\n'), std::u16string_view::npos);
+        EXPECT_FALSE(text.ends_with(u'\r'));
         ASSERT_FALSE(lines.empty());
         EXPECT_TRUE(lines[0] == ExpectedHeading(p.language, p.type, p.band));
         const std::size_t shortest = russian ? 14 : 17;
@@ -118,32 +129,33 @@ TEST(Descriptions, AreAllDifferentAndTheTotalsAreAsWritten) {
     std::array<std::u16string_view, 2> longestLine{};
     ForEachDescription([&](const Place& p, std::u16string_view text) {
         EXPECT_TRUE(seen.insert(text).second) << Where(p);
-        characterTotals[Index(p.language)] += text.size();
+        characterTotals[LanguageSlot(p.language)] += text.size();
         // The world-outlooking type's one-line warning is the shortest text of each language.
         const std::u16string_view shortest =
             TypeDescription(p.language, MemoryType::WorldOutlooking, 10);
         if (text != shortest) {
             EXPECT_GT(text.size(), shortest.size()) << Where(p);
         }
-        for (std::u16string_view line : SplitAtCarriageReturns(text)) {
-            ++lineTotals[Index(p.language)];
-            if (line.size() > longestLine[Index(p.language)].size()) {
-                longestLine[Index(p.language)] = line;
+        for (std::u16string_view line : Lines(text)) {
+            ++lineTotals[LanguageSlot(p.language)];
+            if (line.size() > longestLine[LanguageSlot(p.language)].size()) {
+                longestLine[LanguageSlot(p.language)] = line;
             }
         }
     });
-    EXPECT_EQ(lineTotals[Index(UiLanguage::Russian)], 391U);
-    EXPECT_EQ(lineTotals[Index(UiLanguage::English)], 388U);
+    EXPECT_EQ(lineTotals[LanguageSlot(UiLanguage::Russian)], 391U);
+    EXPECT_EQ(lineTotals[LanguageSlot(UiLanguage::English)], 388U);
     // Within 1 % of the planned totals, separators included: the layout was planned for them.
-    EXPECT_NEAR(static_cast<double>(characterTotals[Index(UiLanguage::Russian)]), 14138.0, 141.0);
-    EXPECT_NEAR(static_cast<double>(characterTotals[Index(UiLanguage::English)]), 17029.0, 170.0);
+    EXPECT_NEAR(static_cast<double>(characterTotals[LanguageSlot(UiLanguage::Russian)]), 14138.0,
+                141.0);
+    EXPECT_NEAR(static_cast<double>(characterTotals[LanguageSlot(UiLanguage::English)]), 17029.0,
+                170.0);
     // The longest lines stand where the layout was planned around them.
-    const auto ruLast =
-        SplitAtCarriageReturns(TypeDescription(UiLanguage::Russian, MemoryType::Managing, 8));
-    EXPECT_TRUE(longestLine[Index(UiLanguage::Russian)] == ruLast.back());
-    const auto enLines = SplitAtCarriageReturns(
-        TypeDescription(UiLanguage::English, MemoryType::WorldOutlooking, 6));
-    EXPECT_TRUE(longestLine[Index(UiLanguage::English)] == enLines[4]);
+    const auto ruLast = Lines(TypeDescription(UiLanguage::Russian, MemoryType::Managing, 8));
+    EXPECT_TRUE(longestLine[LanguageSlot(UiLanguage::Russian)] == ruLast.back());
+    const auto enLines =
+        Lines(TypeDescription(UiLanguage::English, MemoryType::WorldOutlooking, 6));
+    EXPECT_TRUE(longestLine[LanguageSlot(UiLanguage::English)] == enLines[4]);
 }
 
 TEST(Descriptions, UseOnlyTheirOwnAlphabetWithTheKnownExceptions) {
@@ -196,13 +208,11 @@ TEST(Descriptions, TheGivenTextsStandVerbatim) {
                 u"Около 10% :\rВероятен пассивный стиль жизни.\r"
                 u"Трудности при выборе оптимальной реализации \u0063воих целеустремлений.\r"
                 u"Обучаемость структурами ограничена.\rВы вряд ли станете торговцем рекламой.");
-    const auto perpetuum =
-        SplitAtCarriageReturns(TypeDescription(UiLanguage::English, MemoryType::Motorical, 10));
+    const auto perpetuum = Lines(TypeDescription(UiLanguage::English, MemoryType::Motorical, 10));
     ASSERT_EQ(perpetuum.size(), 5U);
     EXPECT_TRUE(perpetuum[4] == u"Aren\u2019t you a \"Perpetuum Mobile\"?");
     EXPECT_EQ(perpetuum[4].size(), 32U);
-    const auto hyphenated =
-        SplitAtCarriageReturns(TypeDescription(UiLanguage::Russian, MemoryType::Sensual, 6));
+    const auto hyphenated = Lines(TypeDescription(UiLanguage::Russian, MemoryType::Sensual, 6));
     ASSERT_GE(hyphenated.size(), 3U);
     EXPECT_TRUE(hyphenated[1].ends_with(u"чувственно-"));
     EXPECT_TRUE(hyphenated[2] == u"эмоциональным поведением.");
@@ -252,6 +262,36 @@ TEST(Catalogue, LookupsStayInsideTheirTables) {
     EXPECT_TRUE(TypeDescription(UiLanguage::Russian, bogusType, 250) ==
                 TypeDescription(UiLanguage::Russian, MemoryType::WorldOutlooking, 10));
     EXPECT_TRUE(CaptionText(static_cast<UiLanguage>(7), Caption::Title) == u"MEMORY RHYTHMS");
+}
+
+TEST(LineSplit, BreaksAndEnds) {
+    const struct {
+        std::u16string_view text;
+        std::vector<std::u16string_view> lines;
+    } rows[] = {
+        {u"", {}},
+        {u"one", {u"one"}},
+        {u"a\rb", {u"a", u"b"}},
+        {u"a\nb", {u"a", u"b"}},
+        {u"a\r\nb", {u"a", u"b"}},       // CR LF is one break
+        {u"a\n\rb", {u"a", u"", u"b"}},  // LF CR is two
+        {u"a\r\rb", {u"a", u"", u"b"}},
+        {u"a\r", {u"a"}},  // a final break starts no empty line
+        {u"a\r\n", {u"a"}},
+        {u"a\r\r", {u"a", u""}},
+        {u"\r", {u""}},
+        {u"\r\n", {u""}},
+        {u"\n\n", {u"", u""}},
+        {u"\rx", {u"", u"x"}},
+        {u"About 65% :\rline\rlast", {u"About 65% :", u"line", u"last"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << row.text.size() << " units, " << row.lines.size() << " lines");
+        std::vector<std::u16string_view> lines = {u"stale"};
+        SplitIntoLines(row.text, lines);
+        EXPECT_EQ(lines, row.lines);
+    }
 }
 
 }  // namespace

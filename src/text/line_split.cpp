@@ -1,4 +1,4 @@
-#include "render/line_split.hpp"
+#include "text/line_split.hpp"
 
 namespace mr {
 

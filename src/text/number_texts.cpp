@@ -1,6 +1,8 @@
-#include "text/date_caption.hpp"
+#include "text/number_texts.hpp"
 
 #include <array>
+
+#include "model/rhythm_model.hpp"
 
 namespace mr {
 
@@ -12,6 +14,8 @@ constexpr MonthTable kEnglishMonths = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u
                                        u"Jul", u"Aug", u"Sen", u"Oct", u"Nov", u"Dec"};
 constexpr MonthTable kRussianMonths = {u"Янв", u"Фев", u"Мар", u"Апр", u"Май", u"Июн",
                                        u"Июл", u"Авг", u"Сен", u"Окт", u"Ноя", u"Дек"};
+
+constexpr std::u16string_view kPercentSign = u"%";
 
 // Decimal digits of a non-negative value, zero-padded to at least minDigits.
 void AppendNumber(std::u16string& out, unsigned value, std::size_t minDigits) {
@@ -52,6 +56,28 @@ std::u16string DateCaption(UiLanguage language, int year, int month, int day) {
     caption.push_back(u' ');
     AppendNumber(caption, NonNegative(year), 4);
     return caption;
+}
+
+std::u16string TimeCaption(const LocalMoment& moment, char16_t separator) {
+    const auto minuteOfDay = static_cast<unsigned>(MinuteOfDay(moment));
+    std::u16string caption;
+    AppendNumber(caption, minuteOfDay / 60, 2);
+    caption.push_back(separator);
+    AppendNumber(caption, minuteOfDay % 60, 2);
+    return caption;
+}
+
+std::u16string HourLabel(int hour) {
+    std::u16string label;
+    AppendNumber(label, NonNegative(hour), 2);
+    return label;
+}
+
+std::u16string PercentageText(Activeness activeness) {
+    std::u16string text;
+    AppendNumber(text, activeness, 1);
+    text.append(kPercentSign);
+    return text;
 }
 
 }  // namespace mr

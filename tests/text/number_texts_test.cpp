@@ -1,4 +1,4 @@
-#include "text/date_caption.hpp"
+#include "text/number_texts.hpp"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +54,28 @@ TEST(DateCaption, YearsKeepAtLeastFourDigitsAndBadFieldsStaySafe) {
     EXPECT_TRUE(MonthAbbreviation(UiLanguage::English, 0).empty());
     EXPECT_TRUE(MonthAbbreviation(UiLanguage::Russian, 13).empty());
     EXPECT_TRUE(DateCaption(UiLanguage::English, -1, 0, -5) == u"00  0000");
+}
+
+TEST(NumberTexts, TimeHourLabelsAndPercentages) {
+    EXPECT_TRUE(TimeCaption({2026, 12, 8, 0, 0, 0}, u':') == u"00:00");
+    EXPECT_TRUE(TimeCaption({2026, 12, 8, 9, 5, 0}, u'.') == u"09.05");
+    EXPECT_TRUE(TimeCaption({2026, 12, 8, 23, 59, 59}, u':') == u"23:59");
+    EXPECT_TRUE(TimeCaption({2026, 12, 8, 14, 37, 0}, u'h') == u"14h37");
+    // An impossible reading shows the minute the hand points at.
+    EXPECT_TRUE(TimeCaption({2026, 12, 8, 77, -1, 0}, u':') == u"23:00");
+
+    EXPECT_TRUE(HourLabel(23) == u"23");
+    EXPECT_TRUE(HourLabel(10) == u"10");
+    EXPECT_TRUE(HourLabel(9) == u"09");
+    EXPECT_TRUE(HourLabel(0) == u"00");
+
+    const struct {
+        Activeness value;
+        std::u16string_view text;
+    } rows[] = {{0, u"0%"}, {7, u"7%"}, {62, u"62%"}, {99, u"99%"}, {100, u"100%"}, {255, u"255%"}};
+    for (const auto& row : rows) {
+        EXPECT_TRUE(PercentageText(row.value) == row.text) << int{row.value};
+    }
 }
 
 }  // namespace
