@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "render/paint_scene.hpp"
+#include "render/scene_inputs.hpp"
 #include "shell/saver_state.hpp"
 
 namespace mr {

@@ -1,7 +1,8 @@
 // The Windows services the saver shell calls, behind one thin interface. The real implementation
-// (Win32Services) forwards every operation to the system call of the same name; the tests' fake
-// scripts the answers and records the calls. Portable: handles are plain integers and no
-// windows.h is needed, so the shell's logic is built and tested on any host.
+// (Win32Services) forwards every operation to the system call of the same name, PaintWindow
+// alone excepted (see there); the tests' fake scripts the answers and records the calls.
+// Portable: handles are plain integers and no windows.h is needed, so the shell's logic is built
+// and tested on any host.
 #pragma once
 
 #include <cstdint>
@@ -129,7 +130,12 @@ public:
     virtual void UpdateWindow(WindowHandle window) = 0;
     // The whole client area (a null rectangle).
     virtual void InvalidateRect(WindowHandle window, bool erase) = 0;
-    // Runs the paint cycle on the window's paint DC (BeginPaint to EndPaint).
+    // Runs the paint cycle on the window's paint DC, BeginPaint to EndPaint, and ends with the
+    // window's region validated on every way out. The one operation here that is not a single
+    // system call: the paint DC and the GDI surface over it exist only in the real
+    // implementation, so painting sits behind the seam with them, and the shell's tests, which
+    // have no GDI, see which paints were asked for and with which inputs. That is also why this
+    // header knows the scene's inputs.
     virtual void PaintWindow(WindowHandle window, const SceneInputs& inputs) = 0;
     // All zero when the call fails.
     virtual WindowRect GetWindowRect(WindowHandle window) = 0;

@@ -124,14 +124,37 @@ std::wstring HandleText(HWND window, const char* form) {
     return buffer;
 }
 
-int Preview(int width, int height, const char* saverPath, const char* form, DWORD holdMs) {
-    HINSTANCE module = GetModuleHandleW(nullptr);
+void RegisterHostClass(HINSTANCE module) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = HostProc;
     windowClass.hInstance = module;
     windowClass.lpszClassName = kHostClass;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     RegisterClassW(&windowClass);
+}
+
+// Starts the saver with the given arguments; says why when it cannot.
+bool StartSaver(const char* saverPath, const std::wstring& arguments,
+                PROCESS_INFORMATION& process) {
+    wchar_t path[MAX_PATH] = {};
+    MultiByteToWideChar(CP_UTF8, 0, saverPath, -1, path, MAX_PATH);
+    std::wstring commandLine = L"\"";
+    commandLine += path;
+    commandLine += L"\" ";
+    commandLine += arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        Say("ERROR CreateProcess %lu", GetLastError());
+        return false;
+    }
+    return true;
+}
+
+int Preview(int width, int height, const char* saverPath, const char* form, DWORD holdMs) {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    RegisterHostClass(module);
 
     // Like the display settings: a frameless child window of the preview's size inside a
     // top-level window; the saver gets the child's handle.
@@ -156,18 +179,8 @@ int Preview(int width, int height, const char* saverPath, const char* form, DWOR
     Say("CLIENT_ORIGIN %ld %ld", origin.x, origin.y);
     Say("CLIENT_SIZE %ld %ld", client.right, client.bottom);
 
-    wchar_t path[MAX_PATH] = {};
-    MultiByteToWideChar(CP_UTF8, 0, saverPath, -1, path, MAX_PATH);
-    std::wstring commandLine = L"\"";
-    commandLine += path;
-    commandLine += L"\" /p ";
-    commandLine += HandleText(host, form);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        Say("ERROR CreateProcess %lu", GetLastError());
+    if (!StartSaver(saverPath, L"/p " + HandleText(host, form), process)) {
         return 2;
     }
     HWND child = nullptr;
@@ -211,11 +224,7 @@ int Preview(int width, int height, const char* saverPath, const char* form, DWOR
 
 int Foreground(const char* saverPath) {
     HINSTANCE module = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = HostProc;
-    windowClass.hInstance = module;
-    windowClass.lpszClassName = kHostClass;
-    RegisterClassW(&windowClass);
+    RegisterHostClass(module);
     HWND window =
         CreateWindowExW(0, kHostClass, L"Foreground host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
                         300, 200, nullptr, nullptr, module, nullptr);
@@ -227,17 +236,8 @@ int Foreground(const char* saverPath) {
     PumpFor(500);
     Say("BEFORE %d", GetForegroundWindow() == window ? 1 : 0);
 
-    wchar_t path[MAX_PATH] = {};
-    MultiByteToWideChar(CP_UTF8, 0, saverPath, -1, path, MAX_PATH);
-    std::wstring commandLine = L"\"";
-    commandLine += path;
-    commandLine += L"\" /s";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        Say("ERROR CreateProcess %lu", GetLastError());
+    if (!StartSaver(saverPath, L"/s", process)) {
         return 2;
     }
     Say("STARTED");
