@@ -378,12 +378,14 @@ language)
     expect "the setup windows left unanswered installed nothing" test ! -e "$installed"
     ;;
 signed)
-    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Memory Rhythms test signer" \
+    if ! openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Memory Rhythms test signer" \
         -addext extendedKeyUsage=codeSigning -keyout "$work/signer.key" -out "$work/signer.pem" \
-        2>/dev/null &&
-        openssl pkcs12 -export -inkey "$work/signer.key" -in "$work/signer.pem" \
-            -out "$work/signer.p12" -passout pass:throwaway ||
-        { echo "SETUP: could not make a certificate" >&2; exit 1; }
+        2>/dev/null ||
+        ! openssl pkcs12 -export -inkey "$work/signer.key" -in "$work/signer.pem" \
+            -out "$work/signer.p12" -passout pass:throwaway; then
+        echo "SETUP: could not make a certificate" >&2
+        exit 1
+    fi
     MR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
     source "$MR_ROOT/scripts/lib/package.sh"
     sign_with_throwaway() (
