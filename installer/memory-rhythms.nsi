@@ -1,6 +1,11 @@
 ; Setup program of the Memory Rhythms screen saver.
 ;
-;   makensis -DSCR_FILE=<path of memory-rhythms.scr> -DVERSION=<x.y.z> [-DOUT_FILE=<setup.exe>] memory-rhythms.nsi
+;   makensis -DSCR_FILE=<path of memory-rhythms.scr> -DVERSION=<x.y.z> [-DOUT_FILE=<setup.exe>]
+;            [-DSIGN_COMMAND=<signer>] memory-rhythms.nsi
+;
+; SIGN_COMMAND, when given, signs the uninstaller before it is packed and the setup program once
+; it is written: it is run as <signer> <file> <description> and must exit with 0 (scripts/package
+; passes scripts/lib/sign-pe when a certificate is configured).
 ;
 ; Installs the saver where Windows looks for 32-bit screen savers, offers to make it the current
 ; user's screen saver, and registers an uninstaller with Apps & Features. Command line:
@@ -35,6 +40,10 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
+!ifdef SIGN_COMMAND
+  !uninstfinalize '"${SIGN_COMMAND}" "%1" "${PRODUCT} uninstaller"' = 0
+  !finalize '"${SIGN_COMMAND}" "%1" "${PRODUCT} setup"' = 0
+!endif
 ; A fixed place: the uninstaller looks for its files there, wherever it is started from.
 InstallDir "$PROGRAMFILES\${PRODUCT}"
 BrandingText "${PRODUCT} ${VERSION}"
@@ -163,6 +172,9 @@ FunctionEnd
 Section "$(SectionName)" SecSaver
   SectionIn RO
   SetOutPath $SYSDIR
+  ; The build's file time would make each setup program differ from the last: the same sources
+  ; must give the same bytes. The installed file takes the time of the install instead.
+  SetDateSave off
   File "/oname=${SCR_NAME}" "${SCR_FILE}"
 
   SetOutPath $INSTDIR

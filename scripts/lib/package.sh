@@ -13,8 +13,10 @@ mr_make_package() {
     rm -rf "$out" || return 1
     mkdir -p "$out" || return 1
     staging=$(mktemp -d) || return 1
+    # Fixed modes as well as times: the zip keeps them, and a checkout's follow its umask.
     cp "$saver" "$staging/memory-rhythms.scr" &&
         cp "$MR_ROOT/README.md" "$MR_ROOT/LICENSE" "$staging/" &&
+        chmod 644 "$staging/"* &&
         touch -d "@$stamp" "$staging/"* &&
         (cd "$staging" && TZ=UTC zip -q -X -D "$zip_name" memory-rhythms.scr README.md LICENSE) &&
         mv "$staging/$zip_name" "$out/" &&
@@ -24,4 +26,23 @@ mr_make_package() {
     local status=$?
     rm -rf "$staging"
     return "$status"
+}
+
+# True when the environment names a certificate to sign with (scripts/lib/sign-pe says how).
+mr_signing_configured() {
+    [[ -n "${MR_SIGN_PKCS12:-}" ]]
+}
+
+# mr_make_signed <saver.scr> <version> <output folder>
+# Puts into the output folder a signed copy of the saver, memory-rhythms.scr, and a setup program
+# made from that copy, memory-rhythms-setup.exe, which is signed along with the uninstaller it
+# carries. The same NSIS script as the build's setup target, given the signer.
+mr_make_signed() {
+    local saver=$1 version=$2 out=$3
+    mkdir -p "$out" &&
+        cp "$saver" "$out/memory-rhythms.scr" &&
+        "$MR_ROOT/scripts/lib/sign-pe" "$out/memory-rhythms.scr" "Memory Rhythms screen saver" &&
+        makensis -V2 -WX -DSCR_FILE="$out/memory-rhythms.scr" -DVERSION="$version" \
+            -DOUT_FILE="$out/memory-rhythms-setup.exe" -DSIGN_COMMAND="$MR_ROOT/scripts/lib/sign-pe" \
+            "$MR_ROOT/installer/memory-rhythms.nsi"
 }

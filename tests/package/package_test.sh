@@ -57,6 +57,8 @@ expect "LICENSE is the MIT licence" grep -qx 'MIT License' "$MR_ROOT/LICENSE"
 # Same sources, same zip: every entry carries SOURCE_DATE_EPOCH, not the time of packing.
 expect_eq "the zip's file times" "$(TZ=UTC zipinfo -T "$out/$zip_name" | awk '/^-/ { print $(NF - 1) }' | sort -u)" \
     "20231114.221320"
+# Nor the permissions of the checkout and the build (umask, the linker's execute bit).
+expect_eq "the zip's file modes" "$(zipinfo "$out/$zip_name" | awk '/^-/ { print $1 }' | sort -u)" "-rw-r--r--"
 
 if ((failures > 0)); then
     echo "package: $failures check(s) failed"

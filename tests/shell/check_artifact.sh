@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # memory-rhythms.scr must be a 32-bit i386 GUI PE whose imports are all system DLLs (it is copied
 # alone into the system folder, with no MinGW runtime beside it), carrying its version resource
-# and the three rating bitmaps.
+# and the three rating bitmaps; nothing in it may depend on where or when it was built.
 # Usage: check_artifact.sh <objdump> <memory-rhythms.scr> <version>
 set -uo pipefail
 objdump=$1
@@ -40,4 +40,21 @@ for wanted in GOOD NORMAL BAD ProductName "Memory Rhythms" FileDescription FileV
         status=1
     fi
 done
+# The link time would make every build differ: the PE header's time stamp stays zero.
+pe_offset=$(od -An -tu4 -j60 -N4 "$saver" | tr -d ' ')
+stamp=$(od -An -tu4 -j$((pe_offset + 8)) -N4 "$saver" | tr -d ' ')
+if [[ "$stamp" == 0 ]]; then
+    echo "ok: PE time stamp 0"
+else
+    echo "FAIL: PE time stamp $stamp (the link time?), expected 0"
+    status=1
+fi
+# Neither the source tree's path nor the build folder's (inside it) may be in the file.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+if strings -a "$saver" | grep -qF "$root" || strings -a -el "$saver" | grep -qF "$root"; then
+    echo "FAIL: the file holds the build path $root"
+    status=1
+else
+    echo "ok: no build path ($root) in the file"
+fi
 exit "$status"

@@ -15,6 +15,9 @@
 #                      answering yes (over the first install) selects the saver
 #   language           the setup window speaks Russian on Russian, Ukrainian and Belarusian
 #                      systems, English on others
+#   signed             the package step's signing with a throwaway self-signed certificate: the
+#                      saver, the setup program and the uninstaller it installs verify against it,
+#                      and the signed saver, installed, runs and closes on a key
 set -uo pipefail
 
 if (($# != 4)); then
@@ -31,6 +34,11 @@ if [[ -z "${WINEPREFIX:-}" || ! -f "${WINEPREFIX}/system.reg" || -z "${DISPLAY:-
     exit 1
 fi
 [[ -f "$setup" && -f "$saver" ]] || { echo "SETUP: $setup or $saver is missing" >&2; exit 1; }
+if [[ "$case_name" == signed ]]; then
+    for tool in openssl osslsigncode makensis; do
+        command -v "$tool" >/dev/null || { echo "SETUP: $tool is missing" >&2; exit 1; }
+    done
+fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/mr-installer-test.XXXXXX")
 cleanup() {
@@ -272,6 +280,13 @@ install_interactively() { # yes|no
     expect_eq "setup exit code, answered $answer" "$code" 0
 }
 
+# Verifies a file's Authenticode signature against the test's own certificate as the only CA.
+signature_verifies() { # <file>
+    local report
+    report=$(osslsigncode verify -CAfile "$work/signer.pem" -in "$1" 2>&1)
+    grep -qx 'Signature verification: ok' <<<"$report" && grep -qx 'Succeeded' <<<"$report"
+}
+
 previous='C:\windows\system32\previous.scr'
 
 case "$case_name" in
@@ -361,6 +376,35 @@ language)
         wait "$pid" 2>/dev/null
     done
     expect "the setup windows left unanswered installed nothing" test ! -e "$installed"
+    ;;
+signed)
+    if ! openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Memory Rhythms test signer" \
+        -addext extendedKeyUsage=codeSigning -keyout "$work/signer.key" -out "$work/signer.pem" \
+        2>/dev/null ||
+        ! openssl pkcs12 -export -inkey "$work/signer.key" -in "$work/signer.pem" \
+            -out "$work/signer.p12" -passout pass:throwaway; then
+        echo "SETUP: could not make a certificate" >&2
+        exit 1
+    fi
+    MR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+    source "$MR_ROOT/scripts/lib/package.sh"
+    sign_with_throwaway() (
+        export MR_SIGN_PKCS12="$work/signer.p12" MR_SIGN_PASSWORD=throwaway
+        mr_make_signed "$saver" "$version" "$work/signed"
+    )
+    expect "the package step signs the saver and the setup program" sign_with_throwaway
+    saver="$work/signed/memory-rhythms.scr"
+    setup="$work/signed/memory-rhythms-setup.exe"
+    expect "the saver's signature verifies" signature_verifies "$saver"
+    expect "the setup program's signature verifies" signature_verifies "$setup"
+    set_screen_saver "$previous"
+    install
+    check_installed_file
+    expect "the installed uninstaller's signature verifies" signature_verifies "$install_dir/uninstall.exe"
+    check_selected
+    check_saver_runs
+    uninstall_quietly
+    check_removed
     ;;
 *)
     echo "unknown case $case_name" >&2
