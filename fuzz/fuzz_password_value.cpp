@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> value(data + 1, data + size);
 
     mr::testing::FakeServices services;
-    services.openKeyResult = openFails ? mr::win::kErrorFileNotFound : mr::win::kErrorSuccess;
+    services.openKeyResult = openFails ? mr::testing::kErrorFileNotFound : mr::win::kErrorSuccess;
     if (!valueMissing) {
         services.passwordValue = value;
     }
