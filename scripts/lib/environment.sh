@@ -18,6 +18,12 @@ mr_wine_prefix() {
     fi
 }
 
+# Whether this machine starts 32-bit Linux programs, which 32-bit Wine is made of. A kernel can
+# have its 32-bit emulation switched off (ia32_emulation=off); then no Windows test can run here.
+mr_runs_32bit_programs() {
+    /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
 # Starts Xvfb of the given size on a free display number and exports DISPLAY.
 mr_start_display() {
     local size="${1:-1920x1080}"

@@ -15,6 +15,13 @@ bool SameMinute(const LocalMoment& a, const LocalMoment& b) {
            a.minute == b.minute;
 }
 
+// The process that owns the preview's parent may end without destroying its windows the usual
+// way: the saver's window then goes with the parent, but no WM_DESTROY comes to end the run.
+bool PreviewParentGone(Shell& shell, WindowHandle window) {
+    return shell.state.previewMode && (!shell.services.IsWindow(shell.state.previewParent) ||
+                                       !shell.services.IsWindow(window));
+}
+
 }  // namespace
 
 bool RepaintDue(RefreshMemory& memory, const LocalMoment& reading) {
@@ -51,6 +58,11 @@ std::uint32_t RefreshThreadProc(Shell& shell) {
             services.InvalidateRect(window, false);
         }
         services.Sleep(1000);
+        if (PreviewParentGone(shell, window)) {
+            // No window is left to take a message: the quit goes to the main thread itself.
+            services.PostThreadMessageW(shell.state.mainThread, win::kWmQuit, 0, 0);
+            return 0;
+        }
     } while (!shell.state.quitRequested);
 
     services.PostMessageW(window, win::kWmDestroy, 0, 0);

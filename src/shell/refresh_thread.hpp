@@ -22,7 +22,9 @@ struct RefreshMemory {
 bool RepaintDue(RefreshMemory& memory, const LocalMoment& reading);
 
 // The thread's body: records the window's size, shows it, asks for the first paint, then wakes
-// once a second until quitRequested and posts WM_DESTROY. Returns at once without a window.
+// once a second until quitRequested and posts WM_DESTROY. Returns at once without a window. In
+// the preview it also ends the run, with a quit posted to the main thread, once the parent or
+// the saver's window is gone.
 std::uint32_t RefreshThreadProc(Shell& shell);
 
 // RefreshThreadProc as a thread start routine; the parameter is the Shell. Nothing leaves it by an

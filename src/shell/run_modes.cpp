@@ -1,6 +1,10 @@
 #include "shell/run_modes.hpp"
 
+#include <algorithm>
+#include <vector>
+
 #include "shell/locale_queries.hpp"
+#include "shell/monitor_covers.hpp"
 #include "shell/password_hooks.hpp"
 #include "shell/refresh_thread.hpp"
 #include "shell/saver_window.hpp"
@@ -24,9 +28,10 @@ void RunMessageLoop(WindowsServices& services) {
 
 // The window's part of the full-screen run. Without the window, or without the refresh thread
 // that alone ends the message loop, nothing could ever close the saver: the run ends at once.
-void RunFullScreenWindow(Shell& shell) {
+void RunFullScreenWindow(Shell& shell, std::vector<WindowHandle>& covers) {
     WindowsServices& services = shell.services;
     const WindowRect desktop = services.GetWindowRect(services.GetDesktopWindow());
+    covers = CoverOtherMonitors(shell, desktop);
     if (CreateSaverWindow(shell, RectWidth(desktop), RectHeight(desktop), 0) == 0 ||
         !StartRefreshThread(shell)) {
         return;
@@ -37,6 +42,17 @@ void RunFullScreenWindow(Shell& shell) {
     const AtScopeExit notRunning(
         [&] { services.SystemParametersInfoW(win::kSpiSetScreenSaverRunning, 0, &wasRunning, 0); });
     RunMessageLoop(services);
+}
+
+// Only while one of the saver's windows still has the foreground: a user who switched to another
+// program meanwhile stays with it.
+void GiveForegroundBack(Shell& shell, WindowHandle previous,
+                        const std::vector<WindowHandle>& covers) {
+    const WindowHandle front = shell.services.GetForegroundWindow();
+    if (front != 0 && (front == shell.state.saverWindow ||
+                       std::find(covers.begin(), covers.end(), front) != covers.end())) {
+        shell.services.SetForegroundWindow(previous);
+    }
 }
 
 }  // namespace
@@ -50,11 +66,15 @@ void RunFullScreen(Shell& shell) {
     // leaves -1 and the cursor hidden. The one ShowCursor(TRUE) at the end undoes exactly that.
     while (services.ShowCursor(false) > 0) {
     }
+    std::vector<WindowHandle> covers;
     const AtScopeExit giveBack([&] {
         services.ShowCursor(true);
-        services.SetForegroundWindow(previousForeground);
+        // The run is over: the deactivation that giving the foreground back causes, or any
+        // later one, must not ask for the password again.
+        shell.state.quitRequested = true;
+        GiveForegroundBack(shell, previousForeground, covers);
     });
-    RunFullScreenWindow(shell);
+    RunFullScreenWindow(shell, covers);
 }
 
 void RunPreview(Shell& shell, std::u16string_view commandLine) {
@@ -67,6 +87,9 @@ void RunPreview(Shell& shell, std::u16string_view commandLine) {
     if (!services.IsWindow(parent)) {
         return;
     }
+    // For the refresh thread, which ends the run when the parent goes without a word.
+    shell.state.previewParent = parent;
+    shell.state.mainThread = services.GetCurrentThreadId();
     const WindowRect rect = services.GetWindowRect(parent);
     if (CreateSaverWindow(shell, RectWidth(rect), RectHeight(rect), parent) == 0 ||
         !StartRefreshThread(shell)) {

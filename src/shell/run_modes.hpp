@@ -8,8 +8,9 @@
 
 namespace mr {
 
-// Full-screen: hides the cursor, covers the desktop, announces the running saver, runs the message
-// loop, then undoes all three and gives the foreground back, on every way out. Ends at once when
+// Full-screen: hides the cursor, covers the desktop with the dial and every other monitor with a
+// plain window, announces the running saver, runs the message loop, then undoes all of it on
+// every way out and gives the foreground back while the saver still has it. Ends at once when
 // the window cannot be created or the refresh thread cannot be started.
 void RunFullScreen(Shell& shell);
 

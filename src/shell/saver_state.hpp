@@ -18,8 +18,15 @@ struct SaverState {
     std::atomic<std::int32_t> clientHeight{0};
     // Written by the run mode before the window exists.
     std::atomic<bool> previewMode{false};
+    // Written by the preview run before the refresh thread starts: the window it draws inside,
+    // and the main thread, which the refresh thread ends when that window is gone.
+    std::atomic<WindowHandle> previewParent{0};
+    std::atomic<std::uint32_t> mainThread{0};
     // The result of the latest password check; the refresh thread closes the saver on true.
     std::atomic<bool> quitRequested{false};
+    // True while a password check runs; its dialog's own message loop may deliver input that
+    // must not start a second one.
+    std::atomic<bool> checkRunning{false};
     // Mouse events left before one runs the password check (full-screen run only).
     std::atomic<std::int32_t> inputTolerance{0};
     // Fixed once per run when the window is created.

@@ -4,6 +4,7 @@
 
 #include "shell/locale_queries.hpp"
 #include "shell/password_hooks.hpp"
+#include "shell/scope_exit.hpp"
 
 namespace mr {
 
@@ -21,6 +22,9 @@ WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t he
     const WindowHandle window = services.CreateWindowExW(creation);
     if (parent == 0 && window != 0) {
         services.SetWindowPos(window, win::kHwndTopmost, 0, 0, 0, 0, win::kSwpKeepPlaceQuietly);
+        // The default procedure gives an activated window the focus; this one never calls it.
+        // Without the focus every key would arrive as a system key, or go nowhere.
+        services.SetFocus(window);
     }
     shell.state.saverWindow = window;
     return window;
@@ -48,30 +52,79 @@ std::intptr_t OnQueryEndSession() {
     return 1;
 }
 
-std::intptr_t OnPaint(Shell& shell) {
-    shell.services.PaintWindow(shell.state.saverWindow,
-                               SceneInputsFor(shell.state, shell.services.GetLocalTime()));
+std::intptr_t OnPaint(Shell& shell, WindowHandle window) {
+    // The dial is drawn on its own window only; the windows over the other monitors are plain.
+    if (window != shell.state.saverWindow) {
+        shell.services.PaintBackground(window);
+        return 0;
+    }
+    shell.services.PaintWindow(window, SceneInputsFor(shell.state, shell.services.GetLocalTime()));
     return 0;
 }
 
+// The password check, its answer kept for the refresh thread. Never two at once: the dialog's own
+// message loop goes on delivering messages to the saver's windows.
+void CheckBeforeClosing(Shell& shell) {
+    SaverState& state = shell.state;
+    if (state.checkRunning.exchange(true)) {
+        return;
+    }
+    const AtScopeExit done([&] { state.checkRunning = false; });
+    state.quitRequested = CheckSaverPassword(shell);
+}
+
 std::intptr_t OnKeyDown(Shell& shell) {
-    shell.state.quitRequested = CheckSaverPassword(shell);
+    CheckBeforeClosing(shell);
+    return 0;
+}
+
+std::intptr_t OnSysKeyDown(Shell& shell) {
+    // Alt and F10 are keys like any other. And an active window without the keyboard focus gets
+    // every key as a system key: the full-screen saver must close on those as well.
+    if (!shell.state.previewMode) {
+        CheckBeforeClosing(shell);
+    }
     return 0;
 }
 
 std::intptr_t OnMouseInput(Shell& shell) {
     if (MouseEventRunsCheck(shell.state)) {
-        shell.state.quitRequested = CheckSaverPassword(shell);
+        CheckBeforeClosing(shell);
+    }
+    return 0;
+}
+
+std::intptr_t OnActivateApp(Shell& shell, const WindowMessage& message) {
+    // Another program took the foreground: whatever the user types now goes to it, hidden under
+    // the topmost saver. Close, after the password check, as a key press would. The message
+    // comes to every top-level window of the saver; the dial's window answers for all. Once the
+    // saver is closing, and after the run, when giving the foreground back deactivates it, it
+    // asks for nothing.
+    const SaverState& state = shell.state;
+    if (message.wParam == 0 && !state.previewMode && message.window == state.saverWindow &&
+        !state.quitRequested) {
+        CheckBeforeClosing(shell);
+    }
+    return 0;
+}
+
+std::intptr_t OnSysCommand(Shell& shell, const WindowMessage& message) {
+    // The system asks the foreground window before it powers the monitor down, and only the
+    // default procedure lets it. Every other system command, the screen saver starting again
+    // and closing among them, is swallowed.
+    if ((message.wParam & win::kScCommandMask) == win::kScMonitorPower) {
+        return shell.services.DefWindowProcW(message.window, message.message, message.wParam,
+                                             message.lParam);
     }
     return 0;
 }
 
 }  // namespace
 
-std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) noexcept {
+std::intptr_t SaverWindowProc(Shell& shell, const WindowMessage& message) noexcept {
     // Nothing may leave a window procedure by an exception: the system's frames lie in between.
     try {
-        switch (message) {
+        switch (message.message) {
             case win::kWmNcCreate:
                 return OnNcCreate();
             case win::kWmNcHitTest:
@@ -79,11 +132,17 @@ std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) noexcept {
             case win::kWmDestroy:
                 return OnDestroy(shell);
             case win::kWmPaint:
-                return OnPaint(shell);
+                return OnPaint(shell, message.window);
             case win::kWmQueryEndSession:
                 return OnQueryEndSession();
+            case win::kWmActivateApp:
+                return OnActivateApp(shell, message);
             case win::kWmKeyDown:
                 return OnKeyDown(shell);
+            case win::kWmSysKeyDown:
+                return OnSysKeyDown(shell);
+            case win::kWmSysCommand:
+                return OnSysCommand(shell, message);
             case win::kWmMouseMove:
             case win::kWmLButtonDown:
             case win::kWmRButtonDown:

@@ -18,11 +18,22 @@ inline constexpr std::u16string_view kSaverWindowName = u"MySaver";
 WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t height,
                                WindowHandle parent);
 
-// Answers every message itself; the default procedure is never called, so nothing the system
-// would do by default (closing, erasing, Alt keys) happens. The window, wParam and lParam play
-// no part. The whole window is client area to the mouse as well, or no mouse message would
-// ever reach the input rule. Nothing leaves it by an exception: a failed handler answers 0.
-std::intptr_t SaverWindowProc(Shell& shell, std::uint32_t message) noexcept;
+// One message as the system hands it to the window procedure.
+struct WindowMessage {
+    WindowHandle window = 0;
+    std::uint32_t message = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+};
+
+// The procedure of the saver's windows: the dial's, and in the full-screen run the plain ones
+// over the other monitors, whose input counts the same. It answers every message itself but one:
+// nothing the system would do by default (closing, erasing, the Alt menu) happens, while a
+// monitor may still power down. Key presses, Alt keys included, the counted mouse events and
+// another program taking the foreground run the password check, one at a time. The whole window
+// is client area to the mouse as well, or no mouse message would ever reach the input rule.
+// Nothing leaves it by an exception: a failed handler answers 0.
+std::intptr_t SaverWindowProc(Shell& shell, const WindowMessage& message) noexcept;
 
 // What a paint takes from the state, with the one clock reading of that paint.
 SceneInputs SceneInputsFor(const SaverState& state, const LocalMoment& moment);

@@ -18,8 +18,10 @@ constinit mr::Shell shell{services, saverState};
 static_assert(std::is_trivially_destructible_v<mr::SaverState>);
 static_assert(std::is_trivially_destructible_v<mr::Win32Services>);
 
-LRESULT CALLBACK SaverWindowProcedure(HWND, UINT message, WPARAM, LPARAM) {
-    return mr::SaverWindowProc(shell, message);
+LRESULT CALLBACK SaverWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return mr::SaverWindowProc(
+        shell, {static_cast<mr::WindowHandle>(reinterpret_cast<std::uintptr_t>(window)), message,
+                wParam, lParam});
 }
 
 }  // namespace

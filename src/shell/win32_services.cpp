@@ -4,6 +4,7 @@
 #include <string>
 
 #include "render/gdi_surface.hpp"
+#include "render/paint_context.hpp"
 #include "render/paint_scene.hpp"
 
 namespace mr {
@@ -38,6 +39,23 @@ DWORD WINAPI ThreadTrampoline(LPVOID parameter) {
     const ThreadStart start = *static_cast<ThreadStart*>(parameter);
     delete static_cast<ThreadStart*>(parameter);
     return start.routine(start.parameter);
+}
+
+// Collects each monitor's rectangle; a failure stops the enumeration rather than leave by an
+// exception through the system's frames.
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM collected) {
+    try {
+        MONITORINFO info{};
+        info.cbSize = sizeof(info);
+        if (::GetMonitorInfoW(monitor, &info) != FALSE) {
+            reinterpret_cast<std::vector<WindowRect>*>(collected)->push_back(
+                {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right,
+                 info.rcMonitor.bottom});
+        }
+        return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 using VerifyScreenSavePwdFunction = BOOL(WINAPI*)(HWND);
@@ -77,6 +95,24 @@ bool Win32Services::IsWindow(WindowHandle window) {
     return ::IsWindow(ToHwnd(window)) != FALSE;
 }
 
+void Win32Services::SetFocus(WindowHandle window) {
+    ::SetFocus(ToHwnd(window));
+}
+
+std::intptr_t Win32Services::DefWindowProcW(WindowHandle window, std::uint32_t message,
+                                            std::uintptr_t wParam, std::intptr_t lParam) {
+    return ::DefWindowProcW(ToHwnd(window), message, wParam, lParam);
+}
+
+std::vector<WindowRect> Win32Services::EnumDisplayMonitors() {
+    std::vector<WindowRect> monitors;
+    if (::EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor,
+                              reinterpret_cast<LPARAM>(&monitors)) == FALSE) {
+        return {};
+    }
+    return monitors;
+}
+
 std::int32_t Win32Services::GetMessageW() {
     return ::GetMessageW(&message_, nullptr, 0, 0);
 }
@@ -96,6 +132,11 @@ void Win32Services::PostMessageW(WindowHandle window, std::uint32_t message, std
 
 void Win32Services::PostQuitMessage(std::int32_t exitCode) {
     ::PostQuitMessage(exitCode);
+}
+
+void Win32Services::PostThreadMessageW(std::uint32_t thread, std::uint32_t message,
+                                       std::uintptr_t wParam, std::intptr_t lParam) {
+    ::PostThreadMessageW(thread, message, wParam, lParam);
 }
 
 void Win32Services::ShowWindow(WindowHandle window, std::int32_t command) {
@@ -118,6 +159,21 @@ void Win32Services::PaintWindow(WindowHandle window, const SceneInputs& inputs) 
         PaintScene(surface, inputs);
     } catch (...) {
     }
+}
+
+void Win32Services::PaintBackground(WindowHandle window) {
+    PAINTSTRUCT paint{};
+    HDC dc = ::BeginPaint(ToHwnd(window), &paint);
+    if (dc != nullptr) {
+        HBRUSH brush = ::CreateSolidBrush(
+            RGB(kBackgroundColour.red, kBackgroundColour.green, kBackgroundColour.blue));
+        if (brush != nullptr) {
+            ::FillRect(dc, &paint.rcPaint, brush);
+            ::DeleteObject(brush);
+        }
+    }
+    // Ends the paint even without a DC, so that the region is validated.
+    ::EndPaint(ToHwnd(window), &paint);
 }
 
 WindowRect Win32Services::GetWindowRect(WindowHandle window) {
@@ -167,6 +223,10 @@ bool Win32Services::CreateThread(ThreadStart start) {
 
 void Win32Services::Sleep(std::uint32_t milliseconds) {
     ::Sleep(milliseconds);
+}
+
+std::uint32_t Win32Services::GetCurrentThreadId() {
+    return ::GetCurrentThreadId();
 }
 
 LocalMoment Win32Services::GetLocalTime() {

@@ -20,16 +20,23 @@ public:
     void SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
                       std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
     bool IsWindow(WindowHandle window) override;
+    void SetFocus(WindowHandle window) override;
+    std::intptr_t DefWindowProcW(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) override;
+    std::vector<WindowRect> EnumDisplayMonitors() override;
     std::int32_t GetMessageW() override;
     void TranslateMessage() override;
     void DispatchMessageW() override;
     void PostMessageW(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     void PostQuitMessage(std::int32_t exitCode) override;
+    void PostThreadMessageW(std::uint32_t thread, std::uint32_t message, std::uintptr_t wParam,
+                            std::intptr_t lParam) override;
     void ShowWindow(WindowHandle window, std::int32_t command) override;
     void UpdateWindow(WindowHandle window) override;
     void InvalidateRect(WindowHandle window, bool erase) override;
     void PaintWindow(WindowHandle window, const SceneInputs& inputs) override;
+    void PaintBackground(WindowHandle window) override;
     WindowRect GetWindowRect(WindowHandle window) override;
     WindowHandle GetDesktopWindow() override;
     WindowHandle GetForegroundWindow() override;
@@ -39,6 +46,7 @@ public:
                                std::int32_t* previousState, std::uint32_t winIni) override;
     bool CreateThread(ThreadStart start) override;
     void Sleep(std::uint32_t milliseconds) override;
+    std::uint32_t GetCurrentThreadId() override;
     LocalMoment GetLocalTime() override;
     std::u16string GetSystemDirectoryW() override;
     ModuleHandle LoadLibraryW(std::u16string_view path) override;

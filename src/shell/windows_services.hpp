@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/moment.hpp"
 #include "render/scene_inputs.hpp"
@@ -28,10 +29,17 @@ namespace win {
 inline constexpr std::uint32_t kWmDestroy = 0x0002;
 inline constexpr std::uint32_t kWmPaint = 0x000F;
 inline constexpr std::uint32_t kWmQueryEndSession = 0x0011;
+inline constexpr std::uint32_t kWmQuit = 0x0012;
+inline constexpr std::uint32_t kWmActivateApp = 0x001C;
 inline constexpr std::uint32_t kWmNcCreate = 0x0081;
 inline constexpr std::uint32_t kWmNcHitTest = 0x0084;
 inline constexpr std::intptr_t kHtClient = 1;
 inline constexpr std::uint32_t kWmKeyDown = 0x0100;
+inline constexpr std::uint32_t kWmSysKeyDown = 0x0104;
+inline constexpr std::uint32_t kWmSysCommand = 0x0112;
+// The system command's own bits; the low four are the system's.
+inline constexpr std::uintptr_t kScCommandMask = 0xFFF0;
+inline constexpr std::uintptr_t kScMonitorPower = 0xF170;
 inline constexpr std::uint32_t kWmMouseMove = 0x0200;
 inline constexpr std::uint32_t kWmLButtonDown = 0x0201;
 inline constexpr std::uint32_t kWmRButtonDown = 0x0204;
@@ -42,6 +50,9 @@ inline constexpr std::uint32_t kWsPopup = 0x80000000;
 inline constexpr std::uint32_t kWsChild = 0x40000000;
 inline constexpr std::uint32_t kWsVisible = 0x10000000;
 inline constexpr std::uint32_t kWsDisabled = 0x08000000;
+// WS_EX_TOPMOST | WS_EX_TOOLWINDOW: above every window that is not topmost, and no taskbar
+// button or Alt+Tab entry of its own.
+inline constexpr std::uint32_t kWsExTopmostTool = 0x00000088;
 // HWND_TOPMOST is the handle value -1.
 inline constexpr WindowHandle kHwndTopmost = 0xFFFFFFFF;
 // SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW.
@@ -63,6 +74,8 @@ struct WindowRect {
     std::int32_t top = 0;
     std::int32_t right = 0;
     std::int32_t bottom = 0;
+
+    friend bool operator==(const WindowRect&, const WindowRect&) = default;
 };
 
 // right - left and bottom - top, wrapping rather than overflowing on absurd rectangles.
@@ -114,6 +127,13 @@ public:
                               std::int32_t y, std::int32_t cx, std::int32_t cy,
                               std::uint32_t flags) = 0;
     virtual bool IsWindow(WindowHandle window) = 0;
+    // The keyboard focus, for a window of the calling thread.
+    virtual void SetFocus(WindowHandle window) = 0;
+    // The default window procedure, for the few messages whose default the system relies on.
+    virtual std::intptr_t DefWindowProcW(WindowHandle window, std::uint32_t message,
+                                         std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    // The rectangle of every display monitor, in virtual-screen pixels; empty when the call fails.
+    virtual std::vector<WindowRect> EnumDisplayMonitors() = 0;
 
     // The message loop of the calling thread. GetMessageW waits for the next message of any window
     // of the thread and keeps it as the current message; it returns 0 for WM_QUIT (and -1 on
@@ -124,6 +144,9 @@ public:
     virtual void PostMessageW(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
     virtual void PostQuitMessage(std::int32_t exitCode) = 0;
+    // Queues a message for a thread rather than a window: it works when no window is left.
+    virtual void PostThreadMessageW(std::uint32_t thread, std::uint32_t message,
+                                    std::uintptr_t wParam, std::intptr_t lParam) = 0;
 
     // Showing and painting.
     virtual void ShowWindow(WindowHandle window, std::int32_t command) = 0;
@@ -137,6 +160,9 @@ public:
     // have no GDI, see which paints were asked for and with which inputs. That is also why this
     // header knows the scene's inputs.
     virtual void PaintWindow(WindowHandle window, const SceneInputs& inputs) = 0;
+    // Fills the window's update region with the dial's background colour, BeginPaint to
+    // EndPaint: all there is to draw on a monitor that the dial does not cover.
+    virtual void PaintBackground(WindowHandle window) = 0;
     // All zero when the call fails.
     virtual WindowRect GetWindowRect(WindowHandle window) = 0;
     virtual WindowHandle GetDesktopWindow() = 0;
@@ -150,6 +176,7 @@ public:
     // Kernel.
     virtual bool CreateThread(ThreadStart start) = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
+    virtual std::uint32_t GetCurrentThreadId() = 0;
     virtual LocalMoment GetLocalTime() = 0;
     // The system directory without a trailing separator; empty when it cannot be read.
     virtual std::u16string GetSystemDirectoryW() = 0;

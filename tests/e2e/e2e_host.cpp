@@ -8,9 +8,11 @@
 //       "/p <handle>" (handle-form: dec, dollar, x, X, 0x, 0X), reports where the client area is
 //       on the screen, keeps the window for hold-ms, reports whether the saver and its window are
 //       still there, destroys the host window and reports how the saver ended.
-//   e2e_host foreground <saver.scr>
+//   e2e_host foreground <saver.scr> [steal-after-ms]
 //       Makes a top-level window the foreground window, runs the saver with "/s" until it ends,
-//       and reports whether that window has the foreground again.
+//       and reports whether that window has the foreground again. With steal-after-ms, it takes
+//       the foreground back itself that long after the saver's window appeared, as a reminder
+//       popping up would.
 //
 // Output is one line per fact, "KEY value ...", read by tests/e2e/harness.py.
 #ifndef WIN32_LEAN_AND_MEAN
@@ -222,7 +224,7 @@ int Preview(int width, int height, const char* saverPath, const char* form, DWOR
     return 0;
 }
 
-int Foreground(const char* saverPath) {
+int Foreground(const char* saverPath, DWORD stealAfterMs) {
     HINSTANCE module = GetModuleHandleW(nullptr);
     RegisterHostClass(module);
     HWND window =
@@ -241,6 +243,16 @@ int Foreground(const char* saverPath) {
         return 2;
     }
     Say("STARTED");
+    if (stealAfterMs != 0) {
+        while (FindWindowW(kSaverClass, nullptr) == nullptr &&
+               WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+            PumpFor(50);
+        }
+        PumpFor(stealAfterMs);
+        SetForegroundWindow(window);
+        PumpFor(100);
+        Say("STOLEN %d", GetForegroundWindow() == window ? 1 : 0);
+    }
     // The test closes the saver; meanwhile this window keeps answering its messages.
     while (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
         PumpFor(50);
@@ -266,10 +278,11 @@ int main(int argc, char** argv) {
                        static_cast<DWORD>(std::strtoul(argv[6], nullptr, 10)));
     }
     if (argc >= 3 && std::string(argv[1]) == "foreground") {
-        return Foreground(argv[2]);
+        return Foreground(argv[2],
+                          argc >= 4 ? static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)) : 0);
     }
-    std::fprintf(
-        stderr,
-        "usage: e2e_host window-info | preview W H saver form hold-ms | foreground saver\n");
+    std::fprintf(stderr,
+                 "usage: e2e_host window-info | preview W H saver form hold-ms | foreground saver "
+                 "[steal-after-ms]\n");
     return 2;
 }

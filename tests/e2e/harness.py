@@ -64,18 +64,25 @@ class Display:
         while os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
             number += 1
         self.number = number
-        self.process = subprocess.Popen(
-            ["Xvfb", f":{number}", "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.process = self.start_server(number)
         self.env = wine_env({"DISPLAY": f":{number}", **self.extra_env})
         deadline = time.monotonic() + 10
         while subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL).returncode != 0:
             if time.monotonic() > deadline:
-                raise RuntimeError("Xvfb did not start")
+                raise RuntimeError("the X server did not start")
             time.sleep(0.05)
+        self.set_up_screen()
         end_wine_session(self.env)
         return self
+
+    def start_server(self, number):
+        return subprocess.Popen(
+            ["Xvfb", f":{number}", "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def set_up_screen(self):
+        pass
 
     def __exit__(self, *exc):
         end_wine_session(self.env)
@@ -118,6 +125,67 @@ class Display:
         process = self.wine(E2E_HOST, *args, extra_env=extra_env)
         out, _ = process.communicate(timeout=timeout)
         return parse_facts(out)
+
+
+XORG_DUMMY_CONF = """
+Section "ServerFlags"
+    Option "AutoAddDevices" "false"
+EndSection
+Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 256000
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 3200 1200
+    EndSubSection
+EndSection
+"""
+
+
+class TwoMonitors(Display):
+    """Two monitors side by side: the primary 1280x1024 at the origin, 800x600 to its right. Xvfb
+    cannot: Wine takes the monitors from RandR, and Xvfb's Xinerama puts every screen at the
+    origin. Xorg's dummy driver, given the outputs' modes through xrandr, can."""
+
+    SECOND = (1280, 0, 2080, 600)
+
+    def __init__(self, extra_env=None):
+        super().__init__(2080, 1024, extra_env)
+        self.folder = tempfile.mkdtemp(prefix="mr-xorg-")
+
+    def start_server(self, number):
+        config = os.path.join(self.folder, "xorg.conf")
+        with open(config, "w", encoding="ascii") as out:
+            out.write(XORG_DUMMY_CONF)
+        return subprocess.Popen(["Xorg", f":{number}", "-noreset", "-nolisten", "tcp", "-config",
+                                 config, "-logfile", os.path.join(self.folder, "xorg.log")],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def set_up_screen(self):
+        for args in (["--newmode", "800x600_60", "38.25", "800", "832", "912", "1024", "600", "603",
+                      "607", "624", "-hsync", "+vsync"],
+                     ["--addmode", "DUMMY1", "800x600_60"],
+                     ["--output", "DUMMY0", "--mode", "1280x1024", "--pos", "0x0", "--output",
+                      "DUMMY1", "--mode", "800x600_60", "--right-of", "DUMMY0"]):
+            subprocess.run(["xrandr", *args], env=self.env, check=True, timeout=30,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def __exit__(self, *exc):
+        super().__exit__(*exc)
+        shutil.rmtree(self.folder, ignore_errors=True)
+        return False
 
 
 class Image:
@@ -242,6 +310,13 @@ def installed_system_library(source, name):
         os.remove(target)
         if backup:
             shutil.move(backup, target)
+
+
+def saver_processes():
+    """The process ids of running savers in any Wine session (Wine shows the program's path)."""
+    found = subprocess.run(["pgrep", "-f", "memory-rhythms.scr"], stdout=subprocess.PIPE,
+                           stderr=subprocess.DEVNULL, text=True, timeout=10, check=False).stdout
+    return found.split()
 
 
 def read_log(path):

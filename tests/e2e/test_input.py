@@ -101,6 +101,19 @@ class Input(unittest.TestCase):
         print(f"foreground after /s: {after} ({time.monotonic() - started:.2f} s after the key)")
         self.assertEqual(after, ["1", "0"], "foreground not given back, or exit code not 0")
 
+    def test_another_program_taking_the_foreground_closes_it_and_keeps_it(self):
+        self.display.xdotool("mousemove", "500", "400")
+        host = harness.HostRun(self.display, "foreground", harness.windows_path(harness.SAVER),
+                               "1500")
+        self.addCleanup(host.finish, "AFTER")
+        self.assertEqual(host.read_until("STOLEN", timeout=60), ["1"], f"not stolen: {host.facts}")
+        started = time.monotonic()
+        after = host.read_until("AFTER", timeout=15)
+        print(f"foreground taken by another program: saver ended {time.monotonic() - started:.2f}"
+              f" s later; that program in front, exit code: {after}")
+        self.assertEqual(after, ["1", "0"], "the saver stayed, or took the foreground back")
+        self.assertLess(time.monotonic() - started, CLOSE_WITHIN + 0.6)
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -3,6 +3,8 @@ window covers the host's client area, shows only the background, ring and figure
 filled inside covers the background rectangle's border at this size),
 ignores the mouse, and the process ends with exit code 0 when the host window goes away."""
 
+import os
+import signal
 import time
 import unittest
 
@@ -89,6 +91,21 @@ class Preview(unittest.TestCase):
             time.sleep(1.5)
 
         self.run_preview("dec", 7000, during)
+
+    def test_the_preview_ends_when_its_host_process_dies(self):
+        # No WM_DESTROY comes when the process that owns the parent is killed.
+        host = Host(self.display, "dec", 60000)
+        self.addCleanup(host.finish)
+        self.assertIsNotNone(host.read_until("READY"), f"host not ready: {host.facts}")
+        self.assertTrue(harness.saver_processes(), "no saver process")
+        killed = time.monotonic()
+        os.kill(host.process.pid, signal.SIGKILL)
+        host.process.wait(timeout=10)
+        while harness.saver_processes() and time.monotonic() - killed < 10:
+            time.sleep(0.05)
+        took = time.monotonic() - killed
+        print(f"preview after its host was killed: gone after {took:.2f} s")
+        self.assertLess(took, 2.0)
 
     def check_pixels(self, image, scene, ox, oy):
         inside = {}

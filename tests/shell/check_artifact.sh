@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # memory-rhythms.scr must be a 32-bit i386 GUI PE whose imports are all system DLLs (it is copied
-# alone into the system folder, with no MinGW runtime beside it), carrying its version resource
-# and the three rating bitmaps; nothing in it may depend on where or when it was built.
+# alone into the system folder, with no MinGW runtime beside it) and functions that Windows XP SP3
+# has, carrying its version resource and the three rating bitmaps; nothing in it may depend on
+# where or when it was built.
 # Usage: check_artifact.sh <objdump> <memory-rhythms.scr> <version>
 set -uo pipefail
 objdump=$1
@@ -25,6 +26,28 @@ for dll in "${dlls[@]}"; do
         *) echo "FAIL: imports $dll, which is not a system DLL"; status=1 ;;
     esac
 done
+
+# Each imported function must be one that Windows XP SP3 exports (xp_imports.txt beside this
+# script): one missing import, and the loader refuses the saver there.
+allowed="$(dirname "${BASH_SOURCE[0]}")/xp_imports.txt"
+mapfile -t imports < <(awk '/^The Import Tables/ { inside = 1; next } /^The / { inside = 0 }
+    inside && /DLL Name:/ { dll = tolower($3); next }
+    inside && dll != "" && /^\t[0-9a-f]+\t/ { print dll, $NF }' <<<"$headers")
+unlisted=0
+for import in "${imports[@]}"; do
+    if ! grep -v '^#' "$allowed" | grep -qxF "$import"; then
+        echo "FAIL: imports $import, which is not on the list of Windows XP SP3 exports"
+        unlisted=1
+    fi
+done
+if ((${#imports[@]} == 0)); then
+    echo "FAIL: no imported functions found"
+    status=1
+elif ((unlisted)); then
+    status=1
+else
+    echo "ok: all ${#imports[@]} imported functions are Windows XP SP3 exports"
+fi
 
 # Resource names and version strings are stored in UTF-16.
 mapfile -t texts < <(strings -el -n 3 "$saver")

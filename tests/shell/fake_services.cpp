@@ -52,8 +52,17 @@ void FakeServices::RegisterWindowClass(const WindowClassFields& fields) {
 
 WindowHandle FakeServices::CreateWindowExW(const WindowCreation& creation) {
     creations.push_back(creation);
-    Record("CreateWindowExW(parent " + Hex(creation.parent) + ") -> " + Hex(createdWindow));
-    return createdWindow;
+    WindowHandle window = createdWindow;
+    if (creation.className != u"MyPelmarScreenSaverClass") {
+        window = nextCoverWindow;
+        nextCoverWindow += 0x10;
+    }
+    // Like the system, a new visible top-level window comes to the front.
+    if (window != 0 && creation.parent == 0) {
+        foregroundWindow = window;
+    }
+    Record("CreateWindowExW(parent " + Hex(creation.parent) + ") -> " + Hex(window));
+    return window;
 }
 
 void FakeServices::SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x,
@@ -70,6 +79,22 @@ bool FakeServices::IsWindow(WindowHandle window) {
     return answer;
 }
 
+void FakeServices::SetFocus(WindowHandle window) {
+    Record("SetFocus(" + Hex(window) + ")");
+}
+
+std::intptr_t FakeServices::DefWindowProcW(WindowHandle window, std::uint32_t message,
+                                           std::uintptr_t wParam, std::intptr_t lParam) {
+    Record("DefWindowProcW(" + Hex(window) + ", " + Hex(message) + ", " + Hex(wParam) + ", " +
+           std::to_string(lParam) + ")");
+    return 0x5A;
+}
+
+std::vector<WindowRect> FakeServices::EnumDisplayMonitors() {
+    Record("EnumDisplayMonitors -> " + std::to_string(monitors.size()));
+    return monitors;
+}
+
 std::int32_t FakeServices::GetMessageW() {
     const std::int32_t answer = messageIndex_ < messages.size() ? messages[messageIndex_++] : 0;
     Record("GetMessageW -> " + std::to_string(answer));
@@ -82,6 +107,10 @@ void FakeServices::TranslateMessage() {
 
 void FakeServices::DispatchMessageW() {
     Record("DispatchMessageW");
+    ++dispatches_;
+    if (onDispatch) {
+        onDispatch(dispatches_);
+    }
 }
 
 void FakeServices::PostMessageW(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -92,6 +121,12 @@ void FakeServices::PostMessageW(WindowHandle window, std::uint32_t message, std:
 
 void FakeServices::PostQuitMessage(std::int32_t exitCode) {
     Record("PostQuitMessage(" + std::to_string(exitCode) + ")");
+}
+
+void FakeServices::PostThreadMessageW(std::uint32_t thread, std::uint32_t message,
+                                      std::uintptr_t wParam, std::intptr_t lParam) {
+    Record("PostThreadMessageW(" + Hex(thread) + ", " + Hex(message) + ", " +
+           std::to_string(wParam) + ", " + std::to_string(lParam) + ")");
 }
 
 void FakeServices::ShowWindow(WindowHandle window, std::int32_t command) {
@@ -111,6 +146,10 @@ void FakeServices::PaintWindow(WindowHandle window, const SceneInputs& inputs) {
     Record("PaintWindow(" + Hex(window) + ")");
 }
 
+void FakeServices::PaintBackground(WindowHandle window) {
+    Record("PaintBackground(" + Hex(window) + ")");
+}
+
 WindowRect FakeServices::GetWindowRect(WindowHandle window) {
     Record("GetWindowRect(" + Hex(window) + ")");
     const auto found = windowRects.find(window);
@@ -128,6 +167,7 @@ WindowHandle FakeServices::GetForegroundWindow() {
 }
 
 void FakeServices::SetForegroundWindow(WindowHandle window) {
+    foregroundWindow = window;
     Record("SetForegroundWindow(" + Hex(window) + ")");
 }
 
@@ -159,6 +199,11 @@ void FakeServices::Sleep(std::uint32_t milliseconds) {
     if (afterSleep) {
         afterSleep(sleeps);
     }
+}
+
+std::uint32_t FakeServices::GetCurrentThreadId() {
+    Record("GetCurrentThreadId -> " + Hex(currentThread));
+    return currentThread;
 }
 
 LocalMoment FakeServices::GetLocalTime() {
@@ -199,6 +244,9 @@ void FakeServices::FreeLibrary(ModuleHandle module) {
 std::int32_t FakeServices::CallVerifyScreenSavePwd(ProcAddress function, WindowHandle owner) {
     Record("VerifyScreenSavePwd@" + Hex(function) + "(" + Hex(owner) + ") -> " +
            std::to_string(verifyAnswer));
+    if (duringVerify) {
+        duringVerify();
+    }
     return verifyAnswer;
 }
 

@@ -26,19 +26,28 @@ public:
     WindowHandle foregroundWindow = 0;
     WindowHandle desktopWindow = 0x10010;
     std::map<WindowHandle, WindowRect> windowRects;
-    std::set<WindowHandle> windows;       // what IsWindow says yes to
-    WindowHandle createdWindow = 0x2002;  // CreateWindowExW's answer
-    std::int32_t cursorCount = 0;         // the display count before the first ShowCursor
+    std::set<WindowHandle> windows;         // what IsWindow says yes to
+    WindowHandle createdWindow = 0x2002;    // CreateWindowExW's answer for the saver's class
+    WindowHandle nextCoverWindow = 0x5000;  // for any other class, counting up by 0x10
+    // EnumDisplayMonitors' answer; none means the call failed.
+    std::vector<WindowRect> monitors;
+    std::uint32_t currentThread = 0x77;
+    std::int32_t cursorCount = 0;  // the display count before the first ShowCursor
     // GetMessageW answers in turn; 0 (WM_QUIT) once they run out.
     std::vector<std::int32_t> messages;
     // GetLocalTime answers in turn; the last one repeats.
     std::vector<LocalMoment> clock;
     // Called after each Sleep with the number of waits so far.
     std::function<void(int)> afterSleep;
+    // Called by each DispatchMessageW with the number of dispatches so far, as the window
+    // procedure would run there.
+    std::function<void(int)> onDispatch;
     std::u16string systemDirectory = u"C:\\windows\\system32";
     std::map<std::u16string, ModuleHandle> libraries;                     // by full path
     std::map<std::pair<ModuleHandle, std::string>, ProcAddress> exports;  // by module and name
     std::int32_t verifyAnswer = 1;
+    // Runs inside the verification call, as the dialog's own message loop would.
+    std::function<void()> duringVerify;
     std::int32_t openKeyResult = 0;
     // The stored value's bytes; none means the value does not exist.
     std::optional<std::vector<std::uint8_t>> passwordValue;
@@ -69,16 +78,23 @@ public:
     void SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
                       std::int32_t cx, std::int32_t cy, std::uint32_t flags) override;
     bool IsWindow(WindowHandle window) override;
+    void SetFocus(WindowHandle window) override;
+    std::intptr_t DefWindowProcW(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) override;
+    std::vector<WindowRect> EnumDisplayMonitors() override;
     std::int32_t GetMessageW() override;
     void TranslateMessage() override;
     void DispatchMessageW() override;
     void PostMessageW(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     void PostQuitMessage(std::int32_t exitCode) override;
+    void PostThreadMessageW(std::uint32_t thread, std::uint32_t message, std::uintptr_t wParam,
+                            std::intptr_t lParam) override;
     void ShowWindow(WindowHandle window, std::int32_t command) override;
     void UpdateWindow(WindowHandle window) override;
     void InvalidateRect(WindowHandle window, bool erase) override;
     void PaintWindow(WindowHandle window, const SceneInputs& inputs) override;
+    void PaintBackground(WindowHandle window) override;
     WindowRect GetWindowRect(WindowHandle window) override;
     WindowHandle GetDesktopWindow() override;
     WindowHandle GetForegroundWindow() override;
@@ -88,6 +104,7 @@ public:
                                std::int32_t* previousState, std::uint32_t winIni) override;
     bool CreateThread(ThreadStart start) override;
     void Sleep(std::uint32_t milliseconds) override;
+    std::uint32_t GetCurrentThreadId() override;
     LocalMoment GetLocalTime() override;
     std::u16string GetSystemDirectoryW() override;
     ModuleHandle LoadLibraryW(std::u16string_view path) override;
@@ -111,6 +128,7 @@ private:
     void Record(std::string call);
     std::size_t clockIndex_ = 0;
     std::size_t messageIndex_ = 0;
+    int dispatches_ = 0;
 };
 
 // UTF-16 to 8-bit for messages; code units above 0x7F become '?'.

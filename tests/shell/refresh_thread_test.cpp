@@ -141,6 +141,31 @@ TEST_F(RefreshThread, QuitIsSeenOnlyAfterAWait) {
     EXPECT_EQ(later.Count("PostMessageW"), 1U);
 }
 
+// The preview's parent can go, with its process, without a WM_DESTROY for the saver's window.
+TEST_F(RefreshThread, APreviewEndsOnceItsParentOrItsWindowIsGone) {
+    for (const WindowHandle gone : {WindowHandle{0x4D2}, kWindow}) {
+        SCOPED_TRACE(gone);
+        FakeServices fake;
+        SaverState preview;
+        preview.saverWindow = kWindow;
+        preview.previewMode = true;
+        preview.previewParent = 0x4D2;
+        preview.mainThread = 0x77;
+        Shell previewShell{fake, preview};
+        fake.windows = {0x4D2, kWindow};
+        fake.clock = {At(12, 5, 30)};
+        fake.afterSleep = [&fake, gone](int sleeps) {
+            if (sleeps == 3) {
+                fake.windows.erase(gone);
+            }
+        };
+        EXPECT_EQ(RefreshThreadProc(previewShell), 0U);
+        EXPECT_EQ(fake.sleeps, 3);
+        EXPECT_EQ(fake.calls.back(), "PostThreadMessageW(0x77, 0x12, 0, 0)");
+        EXPECT_EQ(fake.Count("PostMessageW"), 0U);
+    }
+}
+
 TEST_F(RefreshThread, WithoutAWindowDoesNothing) {
     state.saverWindow = 0;
     services.clock = {At(12, 6, 0)};

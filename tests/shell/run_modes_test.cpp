@@ -23,6 +23,7 @@ protected:
         services.windowRects[services.desktopWindow] = WindowRect{0, 0, 1920, 1080};
         services.windowRects[0x4D2] = WindowRect{10, 10, 162, 122};
         services.windows = {0x4D2, kForeground};
+        services.monitors = {WindowRect{0, 0, 1920, 1080}};
     }
 
     FakeServices services;
@@ -38,10 +39,12 @@ TEST_F(RunModes, FullScreenStepByStep) {
         "ShowCursor(FALSE) -> -1",
         "GetDesktopWindow -> 0x10010",
         "GetWindowRect(0x10010)",
+        "EnumDisplayMonitors -> 1",
         "GetLocaleInfoW(0x800, 0x1001, 19) -> 0",
         "RegisterWindowClass(MyPelmarScreenSaverClass)",
         "CreateWindowExW(parent 0x0) -> 0x2002",
         "SetWindowPos(0x2002, 0xffffffff, 0, 0, 0, 0, 0xb)",
+        "SetFocus(0x2002)",
         "CreateThread",
         "SystemParametersInfoW(97, 1, &state, 0)",
         "GetMessageW -> 1",
@@ -53,6 +56,7 @@ TEST_F(RunModes, FullScreenStepByStep) {
         "GetMessageW -> 0",
         "SystemParametersInfoW(97, 0, &state, 0)",
         "ShowCursor(TRUE) -> 0",
+        "GetForegroundWindow -> 0x2002",
         "SetForegroundWindow(0x3003)",
     };
     EXPECT_EQ(services.calls, expected);
@@ -103,7 +107,41 @@ TEST_F(RunModes, FullScreenGivesEverythingBackOnEveryWayOut) {
         EXPECT_EQ(fake.Count("SystemParametersInfoW(97, 0"), announced ? 1U : 0U);
         EXPECT_EQ(fake.cursorCount, 0);
         ASSERT_FALSE(fake.calls.empty());
-        EXPECT_EQ(fake.calls.back(), "SetForegroundWindow(0x3003)");
+        // Without a window the saver never had the foreground: there is nothing to give back.
+        EXPECT_EQ(fake.calls.back(), failure == Failure::NoWindow ? "GetForegroundWindow -> 0x3003"
+                                                                  : "SetForegroundWindow(0x3003)");
+    }
+}
+
+// Every monitor but the dial's gets a plain topmost window, made before the dial's so that the
+// dial's is the active one. The foreground goes back only from one of the saver's own windows:
+// a program that took it meanwhile keeps it.
+TEST_F(RunModes, FullScreenCoversEveryOtherMonitorAndLeavesTheFrontToAnotherProgram) {
+    for (const auto& [front, givesBack] :
+         {std::pair{WindowHandle{0x2002}, true}, {0x5010, true}, {0x4444, false}}) {
+        SCOPED_TRACE(front);
+        FakeServices fake;
+        SaverState fresh;
+        Shell freshShell{fake, fresh};
+        fake.foregroundWindow = kForeground;
+        fake.windowRects[fake.desktopWindow] = WindowRect{0, 0, 1920, 1080};
+        fake.monitors = {{1920, 0, 3200, 1024}, {0, 0, 1920, 1080}, {-1280, -200, 0, 824}};
+        fake.messages = {1};
+        fake.onDispatch = [&fake, front](int) { fake.foregroundWindow = front; };
+        RunFullScreen(freshShell);
+        ASSERT_EQ(fake.creations.size(), 3U);
+        for (std::size_t i = 0; i < 2; ++i) {
+            const WindowCreation& cover = fake.creations[i];
+            const WindowRect& monitor = fake.monitors[i == 0 ? 0 : 2];
+            EXPECT_EQ(cover.exStyle, 0x88U);      // WS_EX_TOPMOST | WS_EX_TOOLWINDOW
+            EXPECT_EQ(cover.style, 0x90000000U);  // WS_POPUP | WS_VISIBLE
+            EXPECT_EQ(cover.className, u"MemoryRhythmsCoverClass");
+            EXPECT_EQ(WindowRect({cover.x, cover.y, cover.x + cover.width, cover.y + cover.height}),
+                      monitor);
+        }
+        EXPECT_EQ(fake.creations[2].className, u"MyPelmarScreenSaverClass");
+        EXPECT_EQ(fake.Count("RegisterWindowClass(MemoryRhythmsCoverClass)"), 1U);
+        EXPECT_EQ(fake.Count("SetForegroundWindow(0x3003)"), givesBack ? 1U : 0U);
     }
 }
 
@@ -113,6 +151,7 @@ TEST_F(RunModes, PreviewStepByStep) {
     RunPreview(shell, commandLine);
     const std::vector<std::string> expected = {
         "IsWindow(0x4d2) -> true",
+        "GetCurrentThreadId -> 0x77",
         "GetWindowRect(0x4d2)",
         "GetLocaleInfoW(0x800, 0x1001, 19) -> 0",
         "RegisterWindowClass(MyPelmarScreenSaverClass)",
@@ -125,6 +164,8 @@ TEST_F(RunModes, PreviewStepByStep) {
     };
     EXPECT_EQ(services.calls, expected);
     EXPECT_TRUE(state.previewMode.load());
+    EXPECT_EQ(state.previewParent.load(), 0x4D2U);
+    EXPECT_EQ(state.mainThread.load(), 0x77U);
     EXPECT_EQ(state.inputTolerance.load(), 0);
     ASSERT_EQ(services.creations.size(), 1U);
     EXPECT_EQ(services.creations[0].width, 152);

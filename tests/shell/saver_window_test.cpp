@@ -34,6 +34,7 @@ TEST_F(SaverWindow, FullScreenIsATopmostPopUpOverTheGivenSize) {
         "RegisterWindowClass(MyPelmarScreenSaverClass)",
         "CreateWindowExW(parent 0x0) -> 0x2002",
         "SetWindowPos(0x2002, 0xffffffff, 0, 0, 0, 0, 0xb)",
+        "SetFocus(0x2002)",
     };
     EXPECT_EQ(services.calls, expected);
     ASSERT_EQ(services.classes.size(), 1U);
@@ -60,6 +61,7 @@ TEST_F(SaverWindow, PreviewIsADisabledChildOfTheParentAndNotTopmost) {
     EXPECT_EQ(services.creations[0].width, 152);
     EXPECT_EQ(services.creations[0].height, 112);
     EXPECT_EQ(services.Count("SetWindowPos"), 0U);
+    EXPECT_EQ(services.Count("SetFocus"), 0U);
 }
 
 TEST_F(SaverWindow, AFailedCreationLeavesNoWindowAndPlacesNothing) {
@@ -109,34 +111,45 @@ TEST(TimeSeparator, OneCharacterOrTheColon) {
     }
 }
 
-TEST_F(SaverWindow, EveryMessageIsAnsweredWithoutTheDefaultProcedure) {
+TEST_F(SaverWindow, EveryMessageIsAnsweredWithoutTheDefaultProcedureButMonitorPower) {
     state.saverWindow = kWindow;
     struct Case {
-        std::uint32_t message;
+        WindowMessage message;
         std::intptr_t result;
         std::vector<std::string> calls;
     } const cases[] = {
-        {0x0081, 1, {}},  // WM_NCCREATE
-        {0x0084, 1, {}},  // WM_NCHITTEST: client area everywhere, so the mouse is seen
-        {0x0002, 0, {"PostQuitMessage(0)"}},
-        {0x0001, 0, {}},  // WM_CREATE
-        {0x0010, 0, {}},  // WM_CLOSE: the window cannot be closed that way
-        {0x0014, 0, {}},  // WM_ERASEBKGND
-        {0x0083, 0, {}},  // WM_NCCALCSIZE
-        {0x0104, 0, {}},  // WM_SYSKEYDOWN: Alt keys and F10
-        {0x0101, 0, {}},  // WM_KEYUP
-        {0x0202, 0, {}},  // WM_LBUTTONUP
-        {0x0203, 0, {}},  // WM_LBUTTONDBLCLK
-        {0x020A, 0, {}},  // WM_MOUSEWHEEL
-        {0x020B, 0, {}},  // WM_XBUTTONDOWN
-        {0x0012, 0, {}},  // WM_QUIT
-        {0x0011, 1, {}},  // WM_QUERYENDSESSION: never holds up a log-off or shutdown
-        {0x0016, 0, {}},  // WM_ENDSESSION
+        {{kWindow, 0x0081}, 1, {}},  // WM_NCCREATE
+        {{kWindow, 0x0084}, 1, {}},  // WM_NCHITTEST: client area everywhere, so the mouse is seen
+        {{kWindow, 0x0002}, 0, {"PostQuitMessage(0)"}},
+        {{kWindow, 0x0001}, 0, {}},     // WM_CREATE
+        {{kWindow, 0x0010}, 0, {}},     // WM_CLOSE: the window cannot be closed that way
+        {{kWindow, 0x0014}, 0, {}},     // WM_ERASEBKGND
+        {{kWindow, 0x0083}, 0, {}},     // WM_NCCALCSIZE
+        {{kWindow, 0x0101}, 0, {}},     // WM_KEYUP
+        {{kWindow, 0x0105}, 0, {}},     // WM_SYSKEYUP
+        {{kWindow, 0x001C, 1}, 0, {}},  // WM_ACTIVATEAPP: the saver comes to the front
+        {{kWindow, 0x0202}, 0, {}},     // WM_LBUTTONUP
+        {{kWindow, 0x0203}, 0, {}},     // WM_LBUTTONDBLCLK
+        {{kWindow, 0x020A}, 0, {}},     // WM_MOUSEWHEEL
+        {{kWindow, 0x020B}, 0, {}},     // WM_XBUTTONDOWN
+        {{kWindow, 0x0012}, 0, {}},     // WM_QUIT
+        {{kWindow, 0x0011}, 1, {}},     // WM_QUERYENDSESSION: never holds up a log-off or shutdown
+        {{kWindow, 0x0016}, 0, {}},     // WM_ENDSESSION
+        // WM_SYSCOMMAND: the monitor may power down; starting the saver again, closing, the
+        // window menu and moving are swallowed.
+        {{kWindow, 0x0112, 0xF170, 2}, 0x5A, {"DefWindowProcW(0x2002, 0x112, 0xf170, 2)"}},
+        {{kWindow, 0x0112, 0xF173, 1}, 0x5A, {"DefWindowProcW(0x2002, 0x112, 0xf173, 1)"}},
+        {{kWindow, 0x0112, 0xF140}, 0, {}},
+        {{kWindow, 0x0112, 0xF060}, 0, {}},
+        {{kWindow, 0x0112, 0xF100}, 0, {}},
+        {{kWindow, 0x0112, 0xF010}, 0, {}},
+        // A window over another monitor is painted plain.
+        {{0x5000, 0x000F}, 0, {"PaintBackground(0x5000)"}},
     };
     for (const Case& c : cases) {
         services.calls.clear();
-        EXPECT_EQ(SaverWindowProc(shell, c.message), c.result) << c.message;
-        EXPECT_EQ(services.calls, c.calls) << c.message;
+        EXPECT_EQ(SaverWindowProc(shell, c.message), c.result) << c.message.message;
+        EXPECT_EQ(services.calls, c.calls) << c.message.message;
     }
     EXPECT_FALSE(state.quitRequested.load());
 
@@ -145,9 +158,10 @@ TEST_F(SaverWindow, EveryMessageIsAnsweredWithoutTheDefaultProcedure) {
                                                {0x000FU, "GetLocalTime"},
                                                {0x0100U, "RegOpenKeyExW"}}) {
         services.throwAt = failingCall;
-        EXPECT_EQ(SaverWindowProc(shell, message), 0) << failingCall;
+        EXPECT_EQ(SaverWindowProc(shell, {kWindow, message}), 0) << failingCall;
     }
     EXPECT_FALSE(state.quitRequested.load());
+    EXPECT_FALSE(state.checkRunning.load());
 }
 
 TEST_F(SaverWindow, PaintGetsTheStateAndOneClockReading) {
@@ -158,7 +172,7 @@ TEST_F(SaverWindow, PaintGetsTheStateAndOneClockReading) {
     state.uiLanguage = UiLanguage::Russian;
     state.timeSeparator = u'.';
     services.clock = {At(23, 59, 7)};
-    EXPECT_EQ(SaverWindowProc(shell, 0x000F), 0);
+    EXPECT_EQ(SaverWindowProc(shell, {kWindow, 0x000F}), 0);
     EXPECT_EQ(services.Count("GetLocalTime"), 1U);
     ASSERT_EQ(services.paints.size(), 1U);
     const auto& [window, inputs] = services.paints[0];
@@ -175,7 +189,7 @@ TEST_F(SaverWindow, PaintGetsTheStateAndOneClockReading) {
 }
 
 // One input event, what the window procedure does with it, and what is seen afterwards.
-enum class Event { Move, Left, Right, Middle, Key };
+enum class Event { Move, Left, Right, Middle, Key, AltKey, LostFront, CoverLostFront, CoverMove };
 struct Step {
     Event event;
     std::int32_t verifyAnswer;  // the system dialog's answer, where it is shown
@@ -184,20 +198,30 @@ struct Step {
     std::int32_t tolerance;
 };
 
-std::uint32_t MessageOf(Event event) {
+constexpr WindowHandle kCover = 0x5000;
+
+WindowMessage MessageOf(Event event) {
     switch (event) {
         case Event::Move:
-            return win::kWmMouseMove;
+            return {kWindow, win::kWmMouseMove};
         case Event::Left:
-            return win::kWmLButtonDown;
+            return {kWindow, win::kWmLButtonDown};
         case Event::Right:
-            return win::kWmRButtonDown;
+            return {kWindow, win::kWmRButtonDown};
         case Event::Middle:
-            return win::kWmMButtonDown;
+            return {kWindow, win::kWmMButtonDown};
         case Event::Key:
-            return win::kWmKeyDown;
+            return {kWindow, win::kWmKeyDown};
+        case Event::AltKey:
+            return {kWindow, win::kWmSysKeyDown};
+        case Event::LostFront:
+            return {kWindow, win::kWmActivateApp, 0};
+        case Event::CoverLostFront:
+            return {kCover, win::kWmActivateApp, 0};
+        case Event::CoverMove:
+            return {kCover, win::kWmMouseMove};
     }
-    return 0;
+    return {};
 }
 
 class InputRule : public SaverWindow {
@@ -244,6 +268,28 @@ TEST_F(InputRule, KeysAlwaysCheckAndTheLatestResultCounts) {
     });
 }
 
+// Keys typed while the window is active without the focus arrive as system keys; a program that
+// takes the foreground would get whatever is typed next. Both close the saver as a key does.
+TEST_F(InputRule, AltKeysAndLosingTheForegroundCheckLikeAKeyAndCoversCountTheMouse) {
+    Play({
+        {Event::AltKey, 0, true, false, 3},
+        {Event::CoverLostFront, 1, false, false, 3},  // the dial's window answers for all
+        {Event::LostFront, 0, true, false, 3},
+        {Event::CoverMove, 0, false, false, 2},
+        {Event::Move, 0, false, false, 1},
+        {Event::CoverMove, 1, true, true, 3},
+        {Event::LostFront, 0, false, true, 3},  // closing already: nothing more is asked
+    });
+    // While the dialog is up its own message loop delivers input: no second check starts.
+    state.quitRequested = false;
+    services.duringVerify = [this] {
+        for (const Event event : {Event::Key, Event::AltKey, Event::LostFront}) {
+            SaverWindowProc(shell, MessageOf(event));
+        }
+    };
+    Play({{Event::Key, 1, true, true, 3}});
+}
+
 TEST_F(InputRule, WithoutAPasswordTheThirdEventClosesAndTheCounterRunsOn) {
     services.passwordValue = std::vector<std::uint8_t>{0, 0, 0, 0};
     Play({
@@ -258,7 +304,8 @@ TEST_F(InputRule, PreviewNeverCountsTheMouse) {
     state.previewMode = true;
     state.inputTolerance = 0;
     for (int i = 0; i < 10; ++i) {
-        for (const Event event : {Event::Move, Event::Left, Event::Right, Event::Middle}) {
+        for (const Event event : {Event::Move, Event::Left, Event::Right, Event::Middle,
+                                  Event::AltKey, Event::LostFront}) {
             SaverWindowProc(shell, MessageOf(event));
         }
     }

@@ -1,0 +1,46 @@
+// Lets the saver load on Windows XP and Server 2003. The static threads library that the C++
+// runtime of this toolchain brings along imports GetTickCount64, which Windows has only since
+// Vista; the loader refuses a program with an import it cannot bind, before any of its code runs.
+// This file fills the library's import slot itself: the real function where the system has it,
+// GetTickCount widened to 64 bits where it does not. The saver never waits on the library's timed
+// operations, so the 49.7-day wrap of the fallback cannot reach it.
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <atomic>
+
+namespace {
+
+using TickCount64Function = ULONGLONG(WINAPI*)();
+
+ULONGLONG WINAPI TickCount64Fallback() {
+    return ::GetTickCount();
+}
+
+// Looked up at the first call; two threads that race there find the same answer.
+constinit std::atomic<TickCount64Function> resolved{nullptr};
+
+ULONGLONG WINAPI TickCount64() {
+    TickCount64Function function = resolved.load(std::memory_order_acquire);
+    if (function == nullptr) {
+        const HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
+        const FARPROC found =
+            kernel == nullptr ? nullptr : ::GetProcAddress(kernel, "GetTickCount64");
+        function = found == nullptr
+                       ? &TickCount64Fallback
+                       : reinterpret_cast<TickCount64Function>(reinterpret_cast<void*>(found));
+        resolved.store(function, std::memory_order_release);
+    }
+    return function();
+}
+
+}  // namespace
+
+// The import slot itself, under the name the library's object code refers to; defined here, it
+// keeps the linker from binding the import.
+extern "C" {
+extern TickCount64Function tickCount64ImportSlot __asm__("__imp__GetTickCount64@0");
+TickCount64Function tickCount64ImportSlot = &TickCount64;
+}
