@@ -154,10 +154,11 @@ TEST_F(RefreshThread, APreviewEndsOnceItsParentOrItsWindowIsGone) {
         Shell previewShell{fake, preview};
         fake.windows = {0x4D2, kWindow};
         fake.clock = {At(12, 5, 30)};
-        fake.afterSleep = [&fake, gone](int sleeps) {
+        fake.afterSleep = [&fake, &preview, gone](int sleeps) {
             if (sleeps == 3) {
                 fake.windows.erase(gone);
             }
+            preview.quitRequested = sleeps == 9;  // bounds a thread that would not notice
         };
         EXPECT_EQ(RefreshThreadProc(previewShell), 0U);
         EXPECT_EQ(fake.sleeps, 3);

@@ -282,9 +282,12 @@ TEST_F(InputRule, AltKeysAndLosingTheForegroundCheckLikeAKeyAndCoversCountTheMou
     });
     // While the dialog is up its own message loop delivers input: no second check starts.
     state.quitRequested = false;
-    services.duringVerify = [this] {
-        for (const Event event : {Event::Key, Event::AltKey, Event::LostFront}) {
-            SaverWindowProc(shell, MessageOf(event));
+    services.duringVerify = [this, delivered = false]() mutable {
+        if (!delivered) {
+            delivered = true;
+            for (const Event event : {Event::Key, Event::AltKey, Event::LostFront}) {
+                SaverWindowProc(shell, MessageOf(event));
+            }
         }
     };
     Play({{Event::Key, 1, true, true, 3}});
