@@ -26,7 +26,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 3
         u"About 35% :\r"
         u"You keep in shape easily, though your stamina sometimes runs short.\r"
-        u"Physical skills take you only a little longer than most people.\r"
+        u"You pick up physical skills only a little more slowly than most.\r"
         u"Amateur competitions are as far as you are likely to go.",
         // band 4
         u"About 45% :\r"
@@ -62,7 +62,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 95% :\r"
         u"Your body craves constant exercise; a day off feels like wasted time.\r"
         u"Injury is a real danger: remember that rest is part of training too.\r"
-        u"You master any movement at the very first attempt.\r"
+        u"Physical skills come far too easily for your own good.\r"
         u"Stuntman or test pilot: those are the jobs for you.",
         // band 10
         u"About 100% :\r"
@@ -125,7 +125,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Theatre, opera or pop: any big stage is yours for the taking.",
         // band 8
         u"About 90% :\r"
-        u"Feelings sweep you off your feet,\r"
+        u"Your feelings run away with you,\r"
         u"and your mood changes several times a day.\r"
         u"Stormy quarrels give way to equally stormy reconciliations.\r"
         u"Feelings teach you almost too much; each one leaves a mark.\r"
@@ -133,7 +133,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 9
         u"About 95% :\r"
         u"Your emotions always run at full volume:\r"
-        u"the smallest trifle brings tears or delight.\r"
+        u"the merest trifle brings tears or delight.\r"
         u"A spilt cup of tea can turn into a drama in three acts.\r"
         u"Feelings teach you far more than you can take in.\r"
         u"Opera diva or rock star:\r"
@@ -195,7 +195,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and your imagination is bold.\r"
         u"You see the world as a canvas waiting for its painter.\r"
         u"Learning from pictures is second nature to you.\r"
-        u"You are destined for fame as a painter or a sculptor.",
+        u"You are destined for fame as a painter or sculptor.",
         // band 8
         u"About 90% :\r"
         u"Your imagination never stops working,\r"
@@ -410,7 +410,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Firm principles turn into stubbornness.\r"
         u"Clashes with partners and staff are likely.\r"
         u"Rules and principles sink in almost too deeply.\r"
-        u"You could head a large corporation, if only you learn to share authority.",
+        u"You could head a large corporation once you learn to share authority.",
         // band 9
         u"About 95% :\r"
         u"Work has swallowed you whole:\r"
@@ -449,7 +449,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Your world view is taking shape, though it still has plenty of gaps.\r"
         u"You read popular science books with interest.\r"
         u"Laws and theories stick almost as well as they do for most.\r"
-        u"Start as a lab assistant, and then we shall see.",
+        u"Start as a lab assistant and take it from there.",
         // band 4
         u"About 45% :\r"
         u"You see links between events and look for their causes.\r"
@@ -463,7 +463,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Research or the priesthood: both paths are open to you.",
         // band 6
         u"About 65% :\r"
-        u"You seek the laws of the universe and humanity's place in it.\r"
+        u"You seek to understand the universe and humanity's place in it.\r"
         u"Laws and theories stick in your mind with ease.\r"
         u"Science and religion are not enemies to you\r"
         u"but two views of one truth, and philosophy is the field that suits you best of all.",
