@@ -27,7 +27,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 35% :\r"
         u"You keep in shape easily, though your stamina sometimes runs short.\r"
         u"You pick up physical skills only a little more slowly than most.\r"
-        u"Amateur competitions are as far as you are likely to go.",
+        u"Club competitions are as far as you are likely to go.",
         // band 4
         u"About 45% :\r"
         u"You have good coordination and a steady sense of balance.\r"
@@ -62,7 +62,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 95% :\r"
         u"Your body craves constant exercise; a day off feels like wasted time.\r"
         u"Injury is a real danger: remember that rest is part of training too.\r"
-        u"Physical skills come far too easily for your own good.\r"
+        u"Physical skills come to you far too easily for your own good.\r"
         u"Stuntman or test pilot: those are the jobs for you.",
         // band 10
         u"About 100% :\r"
@@ -103,7 +103,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 45% :\r"
         u"Your emotional memory is good,\r"
         u"and your ear for music is well developed.\r"
-        u"Feelings teach you about as much as they teach the average person.\r"
+        u"Feelings teach you as much as they teach anyone.\r"
         u"Teaching music at a school would make good use of your ear.",
         // band 5
         u"About 55% :\r"
@@ -111,7 +111,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and know how to pass it on to others.\r"
         u"Music and theatre mean a great deal in your life.\r"
         u"Feelings and impressions are a good teacher for you.\r"
-        u"A career as a music critic is made for you.",
+        u"A career as a music critic was made for you.",
         // band 6
         u"About 65% :\r"
         u"Your vivid, emotional manner is catching: audiences feel it at once.\r"
@@ -140,7 +140,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"a role you go on playing long after the curtain falls.",
         // band 10
         u"About 100% :\r"
-        u"Surely you're not a volcano of feelings? Passions boil over at any excuse.\r"
+        u"Surely you're not a volcano of feelings? Passions boil over at the least excuse.\r"
         u"Government health warning:\r"
         u"\"Sudden mood swings are dangerous to the health of those around you!\""
     },
@@ -148,8 +148,8 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"Imagination is not your strong point:\r"
-        u"picturing what isn’t in front of you takes real effort.\r"
+        u"Your imagination is on the quiet side:\r"
+        u"you find it hard to picture what isn’t in front of you.\r"
         u"Learning from pictures is very slow going for you.\r"
         u"You won’t become a painter, but you do see things as they really are.",
         // band 1
@@ -175,7 +175,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 4
         u"About 45% :\r"
         u"You have a keen sense of colour and see a thing before it exists.\r"
-        u"Learning from pictures is about average for you.\r"
+        u"Pictures help you learn about as well as the next person.\r"
         u"Feel free to try your hand at interior design.",
         // band 5
         u"About 55% :\r"
@@ -223,12 +223,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Logical reasoning tires you out by the second step.\r"
         u"Numbers and formulas worry you more than they interest you.\r"
-        u"Learning through logic is very slow going for you.\r"
+        u"Learning through logic is an uphill struggle.\r"
         u"Mathematics is not your strong suit,\r"
         u"though no unsolved problem will ever cost you a night's sleep.",
         // band 1
         u"About 10% :\r"
-        u"The thread of an argument quickly slips from your memory.\r"
+        u"You quickly lose the thread of an argument.\r"
         u"You solve problems by guesswork rather than by the rules.\r"
         u"Learning through logic comes slowly to you.\r"
         u"Don't count on a career in programming.",
@@ -236,7 +236,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 30% :\r"
         u"Simple logic is fine, but long chains of reasoning confuse you.\r"
         u"You know your times tables by heart; fractions, less so.\r"
-        u"Learning through logic is harder for you than for most people.\r"
+        u"Learning through logic takes you longer than average.\r"
         u"Accountancy would be a burden to you.",
         // band 3
         u"About 35% :\r"
@@ -275,17 +275,17 @@ const DescriptionTable kEnglishDescriptions = {
         u"even a compliment, which needs no proof at all.\r"
         u"Where intuition is called for,\r"
         u"you find yourself at a loss.\r"
-        u"Learning through logic comes almost too easily.\r"
+        u"Learning through logic is effortless, perhaps too effortless.\r"
         u"Your place is in the theory department of a research institute.",
         // band 9
         u"About 95% :\r"
         u"Logic rules everything in your life, even your feelings and your rest.\r"
-        u"You go on solving problems even in your sleep.\r"
+        u"You go on solving problems in your sleep.\r"
         u"You soak up logic endlessly, but not everything in life can be proved.\r"
         u"Your calling: professional chess or cryptography.",
         // band 10
         u"About 100% :\r"
-        u"You check everything around you for consistency.\r"
+        u"You check everything under the sun for consistency.\r"
         u"Even love, it seems, you derive from axioms.\r"
         u"Do you pass the \"I'm not a robot\" test on the first try?"
     },
@@ -306,13 +306,13 @@ const DescriptionTable kEnglishDescriptions = {
         // band 2
         u"About 30% :\r"
         u"You set yourself goals, but give up at the first obstacle.\r"
-        u"Structured learning comes harder to you than to most people.\r"
+        u"Structured learning is a little below par for you.\r"
         u"An advertising agent's job would soon wear you out.",
         // band 3
         u"About 35% :\r"
         u"You get to your goals, though not by the shortest road.\r"
-        u"Structured learning is just below average for you.\r"
-        u"The role of assistant to an advertising manager fits you.",
+        u"Structured learning gives you only a little trouble.\r"
+        u"The role of assistant to an advertising manager would fit you nicely.",
         // band 4
         u"About 45% :\r"
         u"You can pick out what matters and have a good sense of what others want.\r"
@@ -327,7 +327,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 65% :\r"
         u"You see the goal clearly\r"
         u"and know how to carry others along with you.\r"
-        u"Structured learning comes quickly, and anything with a clear plan sinks in.\r"
+        u"Structured learning comes quickly: anything with a clear plan stays with you.\r"
         u"Running advertising campaigns is the role for you.",
         // band 7
         u"About 70% :\r"
@@ -340,7 +340,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Reaching the goal becomes an end in itself.\r"
         u"For the sake of a result you are ready to do anything.\r"
         u"Clients can find your pressure a little too much.\r"
-        u"You learn fast, but only what serves the goal.\r"
+        u"You learn fast, but only what serves the goal of the moment.\r"
         u"A large advertising group will value your drive and your results.",
         // band 9
         u"About 95% :\r"
@@ -361,7 +361,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"You avoid responsibility\r"
         u"and dislike having to make decisions.\r"
         u"Rules and principles are very slow to sink in.\r"
-        u"Let others run things: your weekends stay your own.",
+        u"Let others run things, and your weekends will stay your own.",
         // band 1
         u"About 10% :\r"
         u"Regulations and routine feel alien to you,\r"
@@ -371,7 +371,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 2
         u"About 30% :\r"
         u"You can organise your own work, but other people's is a struggle.\r"
-        u"You learn rules and principles more slowly than most people.\r"
+        u"Rules and principles take their time to sink in.\r"
         u"You would be happiest as a rank-and-file member of staff.",
         // band 3
         u"About 35% :\r"
@@ -384,13 +384,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 45% :\r"
         u"You share out tasks confidently and see that they get done.\r"
         u"Colleagues know they can trust your word.\r"
-        u"Rules and principles sink in at about the average rate.\r"
+        u"Rules and principles sink in at a steady, average rate.\r"
         u"A whole department could safely be put in your charge.",
         // band 5
         u"About 55% :\r"
         u"Firm principles and a talent for negotiation are your strengths.\r"
         u"You quickly find common ground with partners.\r"
-        u"Rules and principles sink in easily.\r"
+        u"Rules and principles sink in easily and stay put.\r"
         u"A business of your own is a real prospect.",
         // band 6
         u"About 65% :\r"
@@ -409,7 +409,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and find it hard to hand work over to others.\r"
         u"Firm principles turn into stubbornness.\r"
         u"Clashes with partners and staff are likely.\r"
-        u"Rules and principles sink in almost too deeply.\r"
+        u"Rules and principles sink in so deeply that they never bend.\r"
         u"You could head a large corporation once you learn to share authority.",
         // band 9
         u"About 95% :\r"
@@ -430,12 +430,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"Questions about the meaning of life hardly interest you.\r"
         u"To you, science is just a dull school subject.\r"
         u"Laws and theories barely stick in your mind.\r"
-        u"You will never be a philosopher, and life is simpler that way.",
+        u"Philosophy can do without you, and you are better off without it.",
         // band 1
         u"About 10% :\r"
         u"You take the laws of nature for granted.\r"
         u"A coherent picture of the world has yet to form.\r"
-        u"Laws and theories are slow to stick in your mind.\r"
+        u"Laws and theories rarely stick in your mind.\r"
         u"Scientific work would hold little appeal for you.",
         // band 2
         u"About 30% :\r"
@@ -443,12 +443,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"but soon return to everyday matters.\r"
         u"Borrowing views is easier for you than forming your own.\r"
         u"Laws and theories stick with you less readily than with most.\r"
-        u"A scientific career would cost you a great deal of effort.",
+        u"A scientific career would demand enormous effort from you.",
         // band 3
         u"About 35% :\r"
         u"Your world view is taking shape, though it still has plenty of gaps.\r"
         u"You read popular science books with interest.\r"
-        u"Laws and theories stick almost as well as they do for most.\r"
+        u"Laws and theories stick reasonably well.\r"
         u"Start as a lab assistant and take it from there.",
         // band 4
         u"About 45% :\r"
@@ -471,7 +471,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"A deep understanding of the laws of nature and society.\r"
         u"Your views are broad and wise; people come to you for advice.\r"
-        u"New laws and theories come to you with remarkable ease.\r"
+        u"New laws and theories come to you effortlessly.\r"
         u"You may well become a respected scientist or theologian.",
         // band 8
         u"About 90% :\r"
@@ -479,7 +479,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"You will spend hours winning over those who disagree.\r"
         u"There is a danger of becoming dogmatic.\r"
         u"New theories stick only if they fit your own.\r"
-        u"Let your students speak, and you could found a school of thought.",
+        u"Hear your students out, and you could found a school of thought.",
         // band 9
         u"About 95% :\r"
         u"You search tirelessly for the ultimate truth\r"
