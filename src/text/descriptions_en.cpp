@@ -17,34 +17,34 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"Your body is slow to remember an exercise and quick to forget it.\r"
         u"Picking up a new physical skill takes you a long time.\r"
-        u"A sporting career is unlikely, but a morning workout never hurt anyone.",
+        u"Turning professional is unlikely, but a morning workout never hurt anyone.",
         // band 2
         u"About 30% :\r"
-        u"Simple exercises come easily to you, but complex sequences take long practice.\r"
+        u"Simple exercises are no trouble, but complex combinations take long practice.\r"
         u"Physical skills come to you more slowly than to most people.\r"
-        u"Your league is a friendly game of football at the weekend.",
+        u"Your league is a kickabout with friends at the weekend.",
         // band 3
         u"About 35% :\r"
-        u"You keep in shape easily, though your stamina sometimes runs short.\r"
-        u"You pick up physical skills only a little more slowly than most.\r"
+        u"You keep fit without much effort, though your stamina sometimes flags.\r"
+        u"Physical skills come to you only a little more slowly than to most.\r"
         u"Club competitions are as far as you are likely to go.",
         // band 4
         u"About 45% :\r"
         u"You have good coordination and a steady sense of balance.\r"
-        u"New sports and dance steps come to you easily.\r"
+        u"New sports and dances are easy for you to pick up.\r"
         u"Physical skills come to you at about the average pace.\r"
         u"A job as a fitness instructor is well worth considering.",
         // band 5
         u"About 55% :\r"
         u"Your movements are precise and economical, and training pays off fast.\r"
-        u"Team games bring you both joy and victories.\r"
+        u"Team games bring you plenty of fun and plenty of wins.\r"
         u"Physical skills come to you faster than to most people.\r"
         u"You would make a fine coach for a children's sports team.",
         // band 6
         u"About 65% :\r"
-        u"Your motor memory is excellent: a movement you learned once\r"
-        u"you can repeat precisely even years later.\r"
-        u"Your stamina and speed of reaction are above average.\r"
+        u"Your motor memory is excellent: learn a movement once,\r"
+        u"and you can repeat it precisely years later.\r"
+        u"Your stamina and reactions are above average.\r"
         u"Physical skills come to you quickly, and they stay.\r"
         u"The door to professional sport is open to you.",
         // band 7
@@ -57,13 +57,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 90% :\r"
         u"Without exercise you feel like a fish out of water.\r"
         u"Physical skills come almost too easily, and no workload ever feels like enough.\r"
-        u"An Olympic medal is within reach, if your coach can stop you overtraining.",
+        u"An Olympic medal is within reach if your coach can keep you from overtraining.",
         // band 9
         u"About 95% :\r"
         u"Your body craves constant exercise; a day off feels like wasted time.\r"
         u"Injury is a real danger: remember that rest is part of training too.\r"
         u"Physical skills come to you far too easily for your own good.\r"
-        u"Stuntman or test pilot: those are the jobs for you.",
+        u"Stunt work or test flying would suit you down to the ground.",
         // band 10
         u"About 100% :\r"
         u"You can’t sit still for a minute,\r"
@@ -78,7 +78,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"You rarely let your emotions show,\r"
         u"and even music leaves you cold.\r"
         u"Feelings and impressions teach you very little.\r"
-        u"The stage is not your place, not even as an extra in the crowd.",
+        u"The stage is not your place, not even as a face in the crowd.",
         // band 1
         u"About 10% :\r"
         u"Other people’s feelings are a closed book to you,\r"
@@ -88,14 +88,14 @@ const DescriptionTable kEnglishDescriptions = {
         u"as an actor or a singer.",
         // band 2
         u"About 30% :\r"
-        u"Melodies are hard for you to remember, and your ear needs training.\r"
+        u"Tunes quickly slip from your memory, and your ear needs training.\r"
         u"You prefer to keep your feelings to yourself.\r"
         u"Feelings teach you less than they teach most people.\r"
-        u"The role of a grateful listener suits you better than the stage.",
+        u"A seat in the audience suits you better than a place on the stage.",
         // band 3
         u"About 35% :\r"
         u"You feel things deeply,\r"
-        u"but you cannot always let it show.\r"
+        u"but you cannot always show it.\r"
         u"You gladly sing along to your favourite songs, if not always in tune.\r"
         u"Feelings teach you a little less than they teach most people.\r"
         u"Amateur theatre, yes; the big stage, hardly.",
@@ -104,17 +104,17 @@ const DescriptionTable kEnglishDescriptions = {
         u"Your emotional memory is good,\r"
         u"and your ear for music is well developed.\r"
         u"Feelings teach you as much as they teach anyone.\r"
-        u"Teaching music at a school would make good use of your ear.",
+        u"Teaching music in a school would make good use of your ear.",
         // band 5
         u"About 55% :\r"
-        u"You sense the mood of the person you are talking to\r"
-        u"and know how to pass it on to others.\r"
-        u"Music and theatre mean a great deal in your life.\r"
-        u"Feelings and impressions are a good teacher for you.\r"
+        u"You pick up the mood of whoever you are talking to\r"
+        u"and can pass it on to others.\r"
+        u"Music and theatre mean a great deal to you.\r"
+        u"Feelings and impressions teach you well.\r"
         u"A career as a music critic was made for you.",
         // band 6
         u"About 65% :\r"
-        u"Your vivid, emotional manner is catching: audiences feel it at once.\r"
+        u"Your vivid emotional presence is infectious: audiences catch it at once.\r"
         u"The stage does not frighten you; it inspires you.\r"
         u"Feelings are your best teacher: what moves you, you never forget.\r"
         u"Actor, singer or musician: choose whichever you love most.",
@@ -126,21 +126,21 @@ const DescriptionTable kEnglishDescriptions = {
         // band 8
         u"About 90% :\r"
         u"Your feelings run away with you,\r"
-        u"and your mood changes several times a day.\r"
+        u"and your mood changes by the hour.\r"
         u"Stormy quarrels give way to equally stormy reconciliations.\r"
         u"Feelings teach you almost too much; each one leaves a mark.\r"
         u"Let your passions out on stage: you were born to play tragedy.",
         // band 9
         u"About 95% :\r"
         u"Your emotions always run at full volume:\r"
-        u"the merest trifle brings tears or delight.\r"
-        u"A spilt cup of tea can turn into a drama in three acts.\r"
+        u"the slightest thing brings tears or delight.\r"
+        u"You can turn spilt tea into a drama in three acts.\r"
         u"Feelings teach you far more than you can take in.\r"
         u"Opera diva or rock star:\r"
         u"a role you go on playing long after the curtain falls.",
         // band 10
         u"About 100% :\r"
-        u"Surely you're not a volcano of feelings? Passions boil over at the least excuse.\r"
+        u"Surely you're not an emotional volcano? Passions boil over at the least excuse.\r"
         u"Government health warning:\r"
         u"\"Sudden mood swings are dangerous to the health of those around you!\""
     },
@@ -154,24 +154,24 @@ const DescriptionTable kEnglishDescriptions = {
         u"You won’t become a painter, but you do see things as they really are.",
         // band 1
         u"About 10% :\r"
-        u"Visual impressions fade quickly from your memory.\r"
+        u"What you see fades quickly from your memory.\r"
         u"You notice colours and shapes only when someone points them out.\r"
         u"Pictures and diagrams don’t help you learn much.\r"
-        u"Design is not the career for you.",
+        u"Design is not your line of work.",
         // band 2
         u"About 30% :\r"
         u"Your imagination wakes up rarely\r"
         u"and never stays awake for long.\r"
-        u"It’s easier for you to copy a model\r"
+        u"It’s easier for you to copy a ready-made design\r"
         u"than to come up with one of your own.\r"
         u"Learning from pictures is below average for you.\r"
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
-        u"Your visual memory is fair, and faces stay with you well.\r"
-        u"Your imagination, though, could be bolder.\r"
+        u"Your visual memory is average, and you remember faces quite well.\r"
+        u"Your imagination, though, could afford to be bolder.\r"
         u"Learning from pictures is just below average for you.\r"
-        u"Window displays are within your range; fine art is not.",
+        u"You could manage as a window dresser, but hardly as an artist.",
         // band 4
         u"About 45% :\r"
         u"You have a keen sense of colour and see a thing before it exists.\r"
@@ -186,7 +186,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 6
         u"About 65% :\r"
         u"Images come to you easily, and you sense composition by instinct.\r"
-        u"Your spatial thinking is excellent.\r"
+        u"Your spatial reasoning is excellent.\r"
         u"Learning from pictures is a gift of yours: one look is often enough.\r"
         u"Architecture is your true calling.",
         // band 7
@@ -195,17 +195,17 @@ const DescriptionTable kEnglishDescriptions = {
         u"and your imagination is bold.\r"
         u"You see the world as a canvas waiting for its painter.\r"
         u"Learning from pictures is second nature to you.\r"
-        u"You are destined for fame as a painter or sculptor.",
+        u"Fame as a painter or sculptor is only a matter of time.",
         // band 8
         u"About 90% :\r"
         u"Your imagination never stops working,\r"
         u"and daydreams sometimes crowd out your everyday duties.\r"
-        u"With your head in the clouds, you forget about deadlines.\r"
+        u"With your head in the clouds, you lose track of deadlines.\r"
         u"Pictures teach you in a flash, while dry texts only bore you.\r"
         u"Avant-garde painting or animation is the career for you.",
         // band 9
         u"About 95% :\r"
-        u"You live in a world of your own images,\r"
+        u"You live in a world of your own imagining,\r"
         u"and reality seems grey and dull.\r"
         u"Others don't always grasp your ideas, nor do you always notice others.\r"
         u"Pictures teach you everything; plain words barely reach you.\r"
@@ -234,10 +234,10 @@ const DescriptionTable kEnglishDescriptions = {
         u"Don't count on a career in programming.",
         // band 2
         u"About 30% :\r"
-        u"Simple logic is fine, but long chains of reasoning confuse you.\r"
+        u"Simple puzzles are fine, but long chains of reasoning trip you up.\r"
         u"You know your times tables by heart; fractions, less so.\r"
         u"Learning through logic takes you longer than average.\r"
-        u"Accountancy would be a burden to you.",
+        u"Accountancy would be a chore for you.",
         // band 3
         u"About 35% :\r"
         u"You seldom make mistakes when recalling a chain of logical steps.\r"
@@ -247,7 +247,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 4
         u"About 45% :\r"
         u"You think methodically and know how to draw conclusions.\r"
-        u"The exact sciences give you little trouble.\r"
+        u"Maths and the sciences cost you little effort.\r"
         u"Learning through logic comes easily to you.\r"
         u"Engineering or economics would be a natural choice.",
         // band 5
@@ -259,9 +259,9 @@ const DescriptionTable kEnglishDescriptions = {
         // band 6
         u"About 65% :\r"
         u"You have a sharp, analytical mind and reason with rare precision.\r"
-        u"You spot a contradiction in anyone's argument at once.\r"
-        u"Learning through logic is one of your great strengths.\r"
-        u"Work as an analyst or a mathematics teacher is right for you.",
+        u"You spot contradictions in other people's arguments at once.\r"
+        u"Learning through logic comes to you quickly and easily.\r"
+        u"A job as an analyst or a maths teacher would suit you.",
         // band 7
         u"About 70% :\r"
         u"Your logical thinking is brilliant.\r"
@@ -279,7 +279,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Your place is in the theory department of a research institute.",
         // band 9
         u"About 95% :\r"
-        u"Logic rules everything in your life, even your feelings and your rest.\r"
+        u"Logic rules your whole life, even your feelings and your leisure.\r"
         u"You go on solving problems in your sleep.\r"
         u"You soak up logic endlessly, but not everything in life can be proved.\r"
         u"Your calling: professional chess or cryptography.",
@@ -287,7 +287,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 100% :\r"
         u"You check everything under the sun for consistency.\r"
         u"Even love, it seems, you derive from axioms.\r"
-        u"Do you pass the \"I'm not a robot\" test on the first try?"
+        u"Do you pass the \"I'm not a robot\" test at the first attempt?"
     },
     // Aiming type (advertising)
     {
@@ -299,47 +299,47 @@ const DescriptionTable kEnglishDescriptions = {
         u"You won't sell advertising, but no advert will ever fool you either.",
         // band 1
         u"About 10% :\r"
-        u"A rather passive way of life is likely.\r"
+        u"You may well lead a rather passive life.\r"
         u"Finding the best way to pursue your aims is a real struggle.\r"
         u"Structured learning does not come easily to you.\r"
-        u"You are unlikely to make a living by selling advertising.",
+        u"You are unlikely to make a living selling advertising.",
         // band 2
         u"About 30% :\r"
         u"You set yourself goals, but give up at the first obstacle.\r"
         u"Structured learning is a little below par for you.\r"
-        u"An advertising agent's job would soon wear you out.",
+        u"An advertising agent's job is bound to wear you out.",
         // band 3
         u"About 35% :\r"
-        u"You get to your goals, though not by the shortest road.\r"
+        u"You reach your goals, though not by the shortest route.\r"
         u"Structured learning gives you only a little trouble.\r"
         u"The role of assistant to an advertising manager would fit you nicely.",
         // band 4
         u"About 45% :\r"
         u"You can pick out what matters and have a good sense of what others want.\r"
         u"Structured learning is about average for you.\r"
-        u"An advertising agent's job is well within your reach.",
+        u"An advertising agent's job is a good fit for you.",
         // band 5
         u"About 55% :\r"
         u"You set clear goals and reach them on time, every time.\r"
-        u"A clear structure makes learning easy for you.\r"
-        u"Marketing is a sound career choice for you.",
+        u"Structured learning comes easily to you.\r"
+        u"Marketing is where you will succeed.",
         // band 6
         u"About 65% :\r"
         u"You see the goal clearly\r"
-        u"and know how to carry others along with you.\r"
+        u"and can carry others along with you.\r"
         u"Structured learning comes quickly: anything with a clear plan stays with you.\r"
         u"Running advertising campaigns is the role for you.",
         // band 7
         u"About 70% :\r"
-        u"Determined and persuasive, you find the shortest road to a result\r"
+        u"Determined and persuasive, you find the shortest route to a result\r"
         u"and can present any idea so that people want to buy it.\r"
         u"Structured learning is one of your great strengths.\r"
         u"An advertising agency of your own will bring you success.",
         // band 8
         u"About 90% :\r"
         u"Reaching the goal becomes an end in itself.\r"
-        u"For the sake of a result you are ready to do anything.\r"
-        u"Clients can find your pressure a little too much.\r"
+        u"To get a result, you will stop at nothing.\r"
+        u"Your pushiness sometimes scares clients away.\r"
         u"You learn fast, but only what serves the goal of the moment.\r"
         u"A large advertising group will value your drive and your results.",
         // band 9
@@ -372,12 +372,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 30% :\r"
         u"You can organise your own work, but other people's is a struggle.\r"
         u"Rules and principles take their time to sink in.\r"
-        u"You would be happiest as a rank-and-file member of staff.",
+        u"You feel most at ease as an ordinary member of staff.",
         // band 3
         u"About 35% :\r"
         u"You keep to your principles,\r"
         u"but in an argument you usually give way.\r"
-        u"Great responsibility weighs on you.\r"
+        u"Heavy responsibility weighs on you.\r"
         u"Rules and principles sink in almost as easily as they do for most.\r"
         u"Running a small office would suit you well.",
         // band 4
@@ -407,14 +407,14 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 90% :\r"
         u"You keep everything under your personal control\r"
         u"and find it hard to hand work over to others.\r"
-        u"Firm principles turn into stubbornness.\r"
+        u"Principle hardens into stubbornness.\r"
         u"Clashes with partners and staff are likely.\r"
         u"Rules and principles sink in so deeply that they never bend.\r"
         u"You could head a large corporation once you learn to share authority.",
         // band 9
         u"About 95% :\r"
         u"Work has swallowed you whole:\r"
-        u"for the sake of business you forget everything else.\r"
+        u"for the job's sake you forget everything else in the world.\r"
         u"Any departure from the rules makes you lose your temper.\r"
         u"Red tape threatens to strangle the business itself.\r"
         u"Your hunger for rules and procedures knows no bounds.\r"
@@ -427,10 +427,10 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"Questions about the meaning of life hardly interest you.\r"
+        u"The meaning of life and how the world works hardly interest you.\r"
         u"To you, science is just a dull school subject.\r"
         u"Laws and theories barely stick in your mind.\r"
-        u"Philosophy can do without you, and you are better off without it.",
+        u"Philosophy can do without you, and life is simpler without it.",
         // band 1
         u"About 10% :\r"
         u"You take the laws of nature for granted.\r"
@@ -439,7 +439,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Scientific work would hold little appeal for you.",
         // band 2
         u"About 30% :\r"
-        u"Now and then you think about eternal questions,\r"
+        u"Now and then you ponder the eternal questions,\r"
         u"but soon return to everyday matters.\r"
         u"Borrowing views is easier for you than forming your own.\r"
         u"Laws and theories stick with you less readily than with most.\r"
@@ -447,12 +447,12 @@ const DescriptionTable kEnglishDescriptions = {
         // band 3
         u"About 35% :\r"
         u"Your world view is taking shape, though it still has plenty of gaps.\r"
-        u"You read popular science books with interest.\r"
+        u"You enjoy reading popular science books.\r"
         u"Laws and theories stick reasonably well.\r"
         u"Start as a lab assistant and take it from there.",
         // band 4
         u"About 45% :\r"
-        u"You see links between events and look for their causes.\r"
+        u"You see how things are connected and look for their causes.\r"
         u"Laws and theories stick with you about as well as with most.\r"
         u"You would make a good teacher of natural science.",
         // band 5
@@ -470,14 +470,14 @@ const DescriptionTable kEnglishDescriptions = {
         // band 7
         u"About 70% :\r"
         u"A deep understanding of the laws of nature and society.\r"
-        u"Your views are broad and wise; people come to you for advice.\r"
+        u"Your views are broad and mature; people often seek your advice.\r"
         u"New laws and theories come to you effortlessly.\r"
         u"You may well become a respected scientist or theologian.",
         // band 8
         u"About 90% :\r"
-        u"Your own picture of the world seems the only true one.\r"
-        u"You will spend hours winning over those who disagree.\r"
-        u"There is a danger of becoming dogmatic.\r"
+        u"Your own picture of the world seems to you the only true one.\r"
+        u"You will spend hours trying to win over anyone who disagrees.\r"
+        u"Dogmatism is never far away.\r"
         u"New theories stick only if they fit your own.\r"
         u"Hear your students out, and you could found a school of thought.",
         // band 9
@@ -487,7 +487,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Intolerance of other views\r"
         u"could leave you a preacher without a flock.\r"
         u"Laws and theories fill your mind to the point of excess.\r"
-        u"A hermit's path appeals to you, but don't cut yourself off.",
+        u"A hermit's life tempts you, but don't turn your back on the world.",
         // band 10
         u"About 100% :\r"
         u"Hope, you are not going to declare yourself as Prophet!"
