@@ -78,7 +78,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"You rarely let your emotions show,\r"
         u"and even music leaves you cold.\r"
         u"Feelings and impressions teach you very little.\r"
-        u"The stage is not your place, not even as a face in the crowd.",
+        u"The stage is not your place, but your nerves are made of steel.",
         // band 1
         u"About 10% :\r"
         u"Other people’s feelings are a closed book to you,\r"
@@ -88,7 +88,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"as an actor or a singer.",
         // band 2
         u"About 30% :\r"
-        u"Tunes quickly slip from your memory, and your ear needs training.\r"
+        u"Tunes soon slip from your memory, and your ear needs training.\r"
         u"You prefer to keep your feelings to yourself.\r"
         u"Feelings teach you less than they teach most people.\r"
         u"A seat in the audience suits you better than a place on the stage.",
@@ -140,7 +140,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"a role you go on playing long after the curtain falls.",
         // band 10
         u"About 100% :\r"
-        u"Surely you're not an emotional volcano? Passions boil over at the least excuse.\r"
+        u"Surely you're not an emotional volcano? You boil over at the drop of a hat.\r"
         u"Government health warning:\r"
         u"\"Sudden mood swings are dangerous to the health of those around you!\""
     },
@@ -234,7 +234,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Don't count on a career in programming.",
         // band 2
         u"About 30% :\r"
-        u"Simple puzzles are fine, but long chains of reasoning trip you up.\r"
+        u"Simple logic puzzles are fine, but long chains of reasoning trip you up.\r"
         u"You know your times tables by heart; fractions, less so.\r"
         u"Learning through logic takes you longer than average.\r"
         u"Accountancy would be a chore for you.",
@@ -338,7 +338,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 8
         u"About 90% :\r"
         u"Reaching the goal becomes an end in itself.\r"
-        u"To get a result, you will stop at nothing.\r"
+        u"To get results, you will stop at nothing.\r"
         u"Your pushiness sometimes scares clients away.\r"
         u"You learn fast, but only what serves the goal of the moment.\r"
         u"A large advertising group will value your drive and your results.",
@@ -372,12 +372,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 30% :\r"
         u"You can organise your own work, but other people's is a struggle.\r"
         u"Rules and principles take their time to sink in.\r"
-        u"You feel most at ease as an ordinary member of staff.",
+        u"You are most at ease as an ordinary member of staff.",
         // band 3
         u"About 35% :\r"
         u"You keep to your principles,\r"
         u"but in an argument you usually give way.\r"
-        u"Heavy responsibility weighs on you.\r"
+        u"Heavy responsibility weighs you down.\r"
         u"Rules and principles sink in almost as easily as they do for most.\r"
         u"Running a small office would suit you well.",
         // band 4
@@ -395,7 +395,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 6
         u"About 65% :\r"
         u"You see the whole system and run it with a steady hand.\r"
-        u"Your staff value your fairness, and new rules sink in quickly.\r"
+        u"Your staff value your fairness. New rules sink in quickly.\r"
         u"A company director's chair is waiting for you.",
         // band 7
         u"About 70% :\r"
@@ -434,7 +434,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 1
         u"About 10% :\r"
         u"You take the laws of nature for granted.\r"
-        u"A coherent picture of the world has yet to form.\r"
+        u"Your picture of the world has yet to come together.\r"
         u"Laws and theories rarely stick in your mind.\r"
         u"Scientific work would hold little appeal for you.",
         // band 2
