@@ -78,7 +78,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"You rarely let your emotions show,\r"
         u"and even music leaves you cold.\r"
         u"Feelings and impressions teach you very little.\r"
-        u"The stage is not your place, but your nerves are made of steel.",
+        u"You have nerves of steel, even if the stage is not your place.",
         // band 1
         u"About 10% :\r"
         u"Other people’s feelings are a closed book to you,\r"
@@ -341,7 +341,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"To get results, you will stop at nothing.\r"
         u"Your pushiness sometimes scares clients away.\r"
         u"You learn fast, but only what serves the goal of the moment.\r"
-        u"A large advertising group will value your drive and your results.",
+        u"A large advertising group will value your drive and your tenacity.",
         // band 9
         u"About 95% :\r"
         u"You cannot imagine life without a goal:\r"
