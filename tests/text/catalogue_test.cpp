@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -127,6 +128,7 @@ TEST(Descriptions, AreAllDifferentAndTheTotalsAreAsWritten) {
     std::array<std::size_t, 2> lineTotals{};
     std::array<std::size_t, 2> characterTotals{};
     std::array<std::u16string_view, 2> longestLine{};
+    std::array<std::size_t, 2> shortestBodyLine = {SIZE_MAX, SIZE_MAX};
     ForEachDescription([&](const Place& p, std::u16string_view text) {
         EXPECT_TRUE(seen.insert(text).second) << Where(p);
         characterTotals[LanguageSlot(p.language)] += text.size();
@@ -136,20 +138,27 @@ TEST(Descriptions, AreAllDifferentAndTheTotalsAreAsWritten) {
         if (text != shortest) {
             EXPECT_GT(text.size(), shortest.size()) << Where(p);
         }
-        for (std::u16string_view line : Lines(text)) {
+        const auto lines = Lines(text);
+        for (std::size_t n = 0; n < lines.size(); ++n) {
             ++lineTotals[LanguageSlot(p.language)];
-            if (line.size() > longestLine[LanguageSlot(p.language)].size()) {
-                longestLine[LanguageSlot(p.language)] = line;
+            if (lines[n].size() > longestLine[LanguageSlot(p.language)].size()) {
+                longestLine[LanguageSlot(p.language)] = lines[n];
+            }
+            if (n > 0 && lines[n].size() < shortestBodyLine[LanguageSlot(p.language)]) {
+                shortestBodyLine[LanguageSlot(p.language)] = lines[n].size();
             }
         }
     });
     EXPECT_EQ(lineTotals[LanguageSlot(UiLanguage::Russian)], 391U);
     EXPECT_EQ(lineTotals[LanguageSlot(UiLanguage::English)], 388U);
-    // Within 1 % of the planned totals, separators included: the layout was planned for them.
-    EXPECT_NEAR(static_cast<double>(characterTotals[LanguageSlot(UiLanguage::Russian)]), 14138.0,
-                141.0);
-    EXPECT_NEAR(static_cast<double>(characterTotals[LanguageSlot(UiLanguage::English)]), 17029.0,
-                170.0);
+    // The planned totals, separators included, exactly: the layout was planned for them.
+    EXPECT_EQ(characterTotals[LanguageSlot(UiLanguage::Russian)], 14138U);
+    EXPECT_EQ(characterTotals[LanguageSlot(UiLanguage::English)], 17029U);
+    // Both ends of the line-length range are reached, not merely respected.
+    EXPECT_EQ(shortestBodyLine[LanguageSlot(UiLanguage::Russian)], 14U);
+    EXPECT_EQ(shortestBodyLine[LanguageSlot(UiLanguage::English)], 17U);
+    EXPECT_EQ(longestLine[LanguageSlot(UiLanguage::Russian)].size(), 79U);
+    EXPECT_EQ(longestLine[LanguageSlot(UiLanguage::English)].size(), 83U);
     // The longest lines stand where the layout was planned around them.
     const auto ruLast = Lines(TypeDescription(UiLanguage::Russian, MemoryType::Managing, 8));
     EXPECT_TRUE(longestLine[LanguageSlot(UiLanguage::Russian)] == ruLast.back());
