@@ -68,19 +68,18 @@ class Input(unittest.TestCase):
         self.assert_closes(saver, "a double click", "click", "--repeat", "2", "--delay", "60", "1")
 
     def test_a_key_closes_at_once(self):
-        for key in ["space", "a", "Escape"]:
+        for key in ["space", "a", "Escape", "alt+a", "F10"]:
             with self.subTest(key=key):
                 saver = self.start()
                 self.assert_closes(saver, f"key {key}", "key", key)
 
-    def test_alt_keys_f10_releases_and_the_wheel_are_ignored(self):
+    def test_button_releases_and_the_wheel_are_ignored(self):
         saver = self.start()
-        for args in [("key", "alt+a"), ("key", "F10"), ("key", "alt+space"),
-                     ("mouseup", "1"), ("mouseup", "3"),
+        for args in [("mouseup", "1"), ("mouseup", "3"),
                      ("click", "4"), ("click", "5"), ("click", "4")]:
             self.display.xdotool(*args)
             time.sleep(0.3)
-        self.assert_stays(saver, "Alt+key, F10, button releases and the wheel")
+        self.assert_stays(saver, "button releases and the wheel")
         # None of them was counted: one move more still leaves it running, the next closes.
         self.display.xdotool("mousemove", "700", "500")
         self.assert_stays(saver, "the first mouse move after the ignored input")
