@@ -49,6 +49,16 @@ else
     echo "ok: all ${#imports[@]} imported functions are Windows XP SP3 exports"
 fi
 
+# Nor does Windows XP load a program that asks for a subsystem newer than its own, 5.1.
+major=$(awk '/MajorSubsystemVersion/ { print $2 }' <<<"$headers")
+minor=$(awk '/MinorSubsystemVersion/ { print $2 }' <<<"$headers")
+if [[ -n "$major" && -n "$minor" ]] && ((major < 5 || (major == 5 && minor <= 1))); then
+    echo "ok: subsystem version $major.$minor"
+else
+    echo "FAIL: subsystem version '$major.$minor', newer than Windows XP's 5.1"
+    status=1
+fi
+
 # Resource names and version strings are stored in UTF-16.
 mapfile -t texts < <(strings -el -n 3 "$saver")
 for wanted in GOOD NORMAL BAD ProductName "Memory Rhythms" FileDescription FileVersion "$version"; do
