@@ -127,60 +127,38 @@ class Display:
         return parse_facts(out)
 
 
-XORG_DUMMY_CONF = """
-Section "ServerFlags"
-    Option "AutoAddDevices" "false"
-EndSection
-Section "Device"
-    Identifier "dummy"
-    Driver "dummy"
-    VideoRam 256000
-EndSection
-Section "Monitor"
-    Identifier "monitor"
-    HorizSync 5.0 - 1000.0
-    VertRefresh 5.0 - 200.0
-EndSection
-Section "Screen"
-    Identifier "screen"
-    Device "dummy"
-    Monitor "monitor"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Virtual 3200 1200
-    EndSubSection
-EndSection
-"""
-
-
 class TwoMonitors(Display):
     """Two monitors side by side: the primary 1280x1024 at the origin, 800x600 to its right. Xvfb
     cannot: Wine takes the monitors from RandR, and Xvfb's Xinerama puts every screen at the
     origin. Xorg's dummy driver, given the outputs' modes through xrandr, can."""
 
     SECOND = (1280, 0, 2080, 600)
+    CONF = ('Section "ServerFlags"\n Option "AutoAddDevices" "false"\nEndSection\n'
+            'Section "Device"\n Identifier "d"\n Driver "dummy"\n VideoRam 256000\nEndSection\n'
+            'Section "Monitor"\n Identifier "m"\n HorizSync 5.0 - 1000.0\n'
+            ' VertRefresh 5.0 - 200.0\nEndSection\n'
+            'Section "Screen"\n Identifier "s"\n Device "d"\n Monitor "m"\n DefaultDepth 24\n'
+            ' SubSection "Display"\n  Depth 24\n  Virtual 3200 1200\n EndSubSection\nEndSection\n')
+    XRANDR = ("--newmode 800x600_60 38.25 800 832 912 1024 600 603 607 624 -hsync +vsync",
+              "--addmode DUMMY1 800x600_60",
+              "--output DUMMY0 --mode 1280x1024 --pos 0x0 --output DUMMY1 --mode 800x600_60 "
+              "--right-of DUMMY0")
 
-    def __init__(self, extra_env=None):
-        super().__init__(2080, 1024, extra_env)
+    def __init__(self):
+        super().__init__(2080, 1024)
         self.folder = tempfile.mkdtemp(prefix="mr-xorg-")
 
     def start_server(self, number):
         config = os.path.join(self.folder, "xorg.conf")
         with open(config, "w", encoding="ascii") as out:
-            out.write(XORG_DUMMY_CONF)
+            out.write(self.CONF)
         return subprocess.Popen(["Xorg", f":{number}", "-noreset", "-nolisten", "tcp", "-config",
                                  config, "-logfile", os.path.join(self.folder, "xorg.log")],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def set_up_screen(self):
-        for args in (["--newmode", "800x600_60", "38.25", "800", "832", "912", "1024", "600", "603",
-                      "607", "624", "-hsync", "+vsync"],
-                     ["--addmode", "DUMMY1", "800x600_60"],
-                     ["--output", "DUMMY0", "--mode", "1280x1024", "--pos", "0x0", "--output",
-                      "DUMMY1", "--mode", "800x600_60", "--right-of", "DUMMY0"]):
-            subprocess.run(["xrandr", *args], env=self.env, check=True, timeout=30,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for args in self.XRANDR:
+            subprocess.run(["xrandr", *args.split()], env=self.env, check=True, timeout=30)
 
     def __exit__(self, *exc):
         super().__exit__(*exc)
