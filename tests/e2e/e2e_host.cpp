@@ -2,7 +2,8 @@
 // cannot play from X (a parent window for the preview, a look at the saver's window styles).
 //
 //   e2e_host window-info
-//       Prints the saver window's class styles, window styles, rectangle and the desktop's.
+//       Prints the saver window's class styles, window styles, rectangle, the desktop's and every
+//       monitor's.
 //   e2e_host preview <width> <height> <saver.scr> <handle-form> <hold-ms>
 //       Makes a host window of width x height inside a top-level window, starts the saver with
 //       "/p <handle>" (handle-form: dec, dollar, x, X, 0x, 0X), reports where the client area is
@@ -54,11 +55,20 @@ void PrintRect(const char* key, const RECT& r) {
     Say("%s %ld %ld %ld %ld", key, r.left, r.top, r.right, r.bottom);
 }
 
+BOOL CALLBACK PrintMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM count) {
+    PrintRect("MONITOR", *monitor);
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 int WindowInfo() {
     HWND saver = FindWindowW(kSaverClass, nullptr);
     RECT desktop{};
     GetWindowRect(GetDesktopWindow(), &desktop);
     PrintRect("DESKTOP", desktop);
+    int monitors = 0;
+    EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, reinterpret_cast<LPARAM>(&monitors));
+    Say("MONITORS %d", monitors);
     if (saver == nullptr) {
         Say("FOUND 0");
         return 1;

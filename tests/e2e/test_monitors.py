@@ -13,7 +13,11 @@ class Monitors(unittest.TestCase):
 
     def test_the_other_monitor_is_covered_and_its_mouse_counts(self):
         with harness.TwoMonitors() as display:
-            display.run_host("window-info")  # the session's desktop, with both monitors, first
+            # The session's desktop takes the monitors from X as it starts: wait for both.
+            deadline = time.monotonic() + PAINTED_WITHIN
+            while display.run_host("window-info").get("MONITORS") != ["2"]:
+                self.assertLess(time.monotonic(), deadline, "Wine does not see two monitors")
+                time.sleep(0.5)
             display.xdotool("mousemove", "1600", "300")
             saver = harness.Saver(display, ["/s"])
             self.addCleanup(saver.stop)
