@@ -133,7 +133,8 @@ class TwoMonitors(Display):
     origin. Xorg's dummy driver, given the outputs' modes through xrandr, can."""
 
     SECOND = (1280, 0, 2080, 600)
-    CONF = ('Section "ServerFlags"\n Option "AutoAddDevices" "false"\nEndSection\n'
+    CONF = ('Section "ServerFlags"\n Option "AutoAddDevices" "false"\n'
+            ' Option "AutoAddGPU" "false"\nEndSection\n'
             'Section "Device"\n Identifier "d"\n Driver "dummy"\n VideoRam 256000\nEndSection\n'
             'Section "Monitor"\n Identifier "m"\n HorizSync 5.0 - 1000.0\n'
             ' VertRefresh 5.0 - 200.0\nEndSection\n'
