@@ -153,6 +153,28 @@ TEST(Calendar, DayOfYearAndYearLength) {
     EXPECT_EQ(MinuteOfDay(At(2026, 12, 8, 23, 59)), kMinutesPerDay - 1);
 }
 
+// Every real date of a common and a leap year, against month lengths written out here rather than
+// taken from the model's tables: the day number climbs by exactly one from 1 to the year's length,
+// and the day after each month's last is held at that last day.
+TEST(Calendar, EveryDateOfACommonAndALeapYear) {
+    for (const int year : {2025, 2024}) {
+        const int february = year == 2024 ? 29 : 28;
+        const std::array<int, 12> lengths = {31, february, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        int expected = 0;
+        for (int month = 1; month <= 12; ++month) {
+            const int last = lengths[static_cast<std::size_t>(month - 1)];
+            for (int day = 1; day <= last; ++day) {
+                ASSERT_EQ(DayOfYear(year, month, day), ++expected)
+                    << year << '-' << month << '-' << day;
+            }
+            ASSERT_EQ(DayOfYear(year, month, last + 1), expected)
+                << year << '-' << month << '-' << last + 1
+                << " is not held at the month's last day";
+        }
+        EXPECT_EQ(expected, YearLength(year));
+    }
+}
+
 TEST(Calendar, ReadingsOutsideTheCalendarStayInsideTheYear) {
     EXPECT_EQ(DayOfYear(2025, 0, 0), 1);
     EXPECT_EQ(DayOfYear(2025, 13, 40), 365);
