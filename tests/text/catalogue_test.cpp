@@ -284,6 +284,7 @@ TEST(LineSplit, BreaksAndEnds) {
         {u"\n\n", {u"", u""}},
         {u"\rx", {u"", u"x"}},
         {u"About 65% :\rline\rlast", {u"About 65% :", u"line", u"last"}},
+        {std::u16string_view(u"a\r\nb", 2), {u"a"}},  // cut from a longer text: no NUL after it
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message()
