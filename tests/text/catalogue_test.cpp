@@ -246,10 +246,6 @@ TEST(Catalogue, NamesCaptionsAndColours) {
         EXPECT_NE(c, u' ');
     }
 
-    EXPECT_EQ(TypeColour(MemoryType::Motorical), (RgbColour{0xFF, 0x06, 0x06}));
-    EXPECT_EQ(TypeColour(MemoryType::Logical), (RgbColour{0x00, 0x79, 0x00}));
-    EXPECT_EQ(TypeColour(MemoryType::Managing), (RgbColour{0x2D, 0x2D, 0xFF}));
-    EXPECT_EQ(TypeColour(MemoryType::WorldOutlooking), (RgbColour{0xFB, 0x00, 0xFB}));
     EXPECT_TRUE(RatingBitmapName(Rating::Good) == u"GOOD");
     EXPECT_TRUE(RatingBitmapName(Rating::Normal) == u"NORMAL");
     EXPECT_TRUE(RatingBitmapName(Rating::Bad) == u"BAD");
