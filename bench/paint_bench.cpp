@@ -1,7 +1,9 @@
 // How much the paint's own logic costs on top of the GDI work it asks for. The full scene is
 // painted onto a DIB of the given size (1920 x 1080 unless told) through the GDI surface;
 // separately, the same scene's GDI calls, recorded once, are replayed straight onto GDI with no
-// program logic. Reports both medians and their ratio. Runs under Wine:
+// program logic. Reports both medians and their ratio, and the paint against its floor: the replay
+// plus the rhythm figure's points, the x87 arithmetic the dial's exactness requires, which no
+// paint can do without. Runs under Wine:
 //   wine build/win32/bench/paint_bench.exe [repetitions] [WIDTHxHEIGHT]
 // MR_PREVIEW=1 paints the preview scene instead (e.g. at 152x112).
 #ifndef WIN32_LEAN_AND_MEAN
@@ -20,8 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "model/rhythm_model.hpp"
 #include "render/gdi_surface.hpp"
 #include "render/paint_scene.hpp"
+#include "render/rhythm_figure.hpp"
+#include "render/scene_geometry.hpp"
 
 namespace {
 
@@ -379,11 +384,12 @@ int main(int argc, char** argv) {
     ::QueryPerformanceFrequency(&frequency);
     std::vector<double> paints;
     std::vector<double> replays;
+    std::vector<double> floors;
     // Warm-up: fonts and resources are cached by the system after first use.
     mr::PaintScene(surface, inputs);
     Replay(recording, dc, module);
-    // Paint and replay take turns, and which goes first alternates, so that drift in the machine's
-    // speed falls on both alike.
+    // Paint, replay and floor take turns, each in every place in turn, so that drift in the
+    // machine's speed falls on all three alike.
     const auto timePaint = [&] {
         LARGE_INTEGER start;
         LARGE_INTEGER end;
@@ -402,13 +408,33 @@ int main(int argc, char** argv) {
         ::QueryPerformanceCounter(&end);
         replays.push_back(Seconds(start, end, frequency));
     };
+    // The figure's points from the same geometry and day factors as the paint's.
+    const mr::SceneGeometry geometry = mr::ComputeSceneGeometry(width, height);
+    const mr::DayFactorSet dayFactors = mr::EvaluateRhythm(inputs.moment).dayFactors;
+    std::size_t points = 0;
+    const auto timeFloor = [&] {
+        LARGE_INTEGER start;
+        LARGE_INTEGER end;
+        ::QueryPerformanceCounter(&start);
+        points = mr::RhythmFigurePixels(geometry, dayFactors).size();
+        Replay(recording, dc, module);
+        ::GdiFlush();
+        ::QueryPerformanceCounter(&end);
+        floors.push_back(Seconds(start, end, frequency));
+    };
     for (int i = 0; i < repetitions; ++i) {
-        if (i % 2 == 0) {
-            timePaint();
-            timeReplay();
-        } else {
-            timeReplay();
-            timePaint();
+        for (int place = 0; place < 3; ++place) {
+            switch ((i + place) % 3) {
+                case 0:
+                    timePaint();
+                    break;
+                case 1:
+                    timeReplay();
+                    break;
+                default:
+                    timeFloor();
+                    break;
+            }
         }
     }
 
@@ -426,12 +452,16 @@ int main(int argc, char** argv) {
 
     const double paint = Median(paints);
     const double replay = Median(replays);
+    const double floorMedian = Median(floors);
     std::printf("size:            %dx%d%s\n", width, height, inputs.preview ? " (preview)" : "");
     std::printf("calls per paint: %zu\n", recording.calls.size());
     std::printf("repetitions:     %d\n", repetitions);
     std::printf("paint median:    %.3f ms\n", paint * 1000);
     std::printf("replay median:   %.3f ms\n", replay * 1000);
     std::printf("ratio:           %.3f\n", paint / replay);
+    std::printf("floor median:    %.3f ms (the replay and the figure's %zu points)\n",
+                floorMedian * 1000, points);
+    std::printf("floor ratio:     %.3f\n", paint / floorMedian);
     std::printf("logic median:    %.3f ms (onto a surface that draws nothing; checksum %d)\n",
                 Median(logic) * 1000, null.sink() & 1);
     std::printf("paint minimum:   %.3f ms\n",

@@ -1,7 +1,9 @@
 // The description line splitter: whatever the text, the lines and the breaks between them must
 // cover it exactly, in order, with no break inside a line and no empty line after a final break.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +42,11 @@ std::size_t BreakAt(std::u16string_view text, std::size_t i) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::u16string text = WithBreaks(mr::fuzz::ToUtf16(data, size));
-    const std::u16string_view view = text;
+    // The text in a buffer of exactly its length, with no NUL after it as a string would have, so
+    // that the sanitizer catches a read one past the view.
+    const auto exact = std::make_unique<char16_t[]>(text.size());
+    std::copy(text.begin(), text.end(), exact.get());
+    const std::u16string_view view(exact.get(), text.size());
     // A list left over from an earlier call must be replaced, not extended.
     std::vector<std::u16string_view> lines{u"stale", u"lines"};
     mr::SplitIntoLines(view, lines);

@@ -1,5 +1,7 @@
 #include "render/paint_context.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace mr {
@@ -11,11 +13,26 @@ constexpr std::size_t kExpectedObjects = 64;
 
 constexpr std::u16string_view kFaceName = u"Tahoma";
 
+// Rainbow order, red to magenta.
+constexpr std::array<RgbColour, kMemoryTypeCount> kTypeColours = {{
+    {0xFF, 0x06, 0x06},
+    {0xFF, 0x80, 0x40},
+    {0xF9, 0xF9, 0x00},
+    {0x00, 0x79, 0x00},
+    {0x00, 0xF9, 0xF9},
+    {0x2D, 0x2D, 0xFF},
+    {0xFB, 0x00, 0xFB},
+}};
+
 constexpr std::size_t Slot(PaintObject kind) {
     return static_cast<std::size_t>(kind);
 }
 
 }  // namespace
+
+RgbColour TypeColour(MemoryType type) {
+    return kTypeColours[std::min(Index(type), kMemoryTypeCount - 1)];
+}
 
 FontTemplate InitialFontTemplate() {
     FontTemplate font;

@@ -18,6 +18,9 @@ inline constexpr RgbColour kBackgroundColour{0, 0, 30};
 inline constexpr RgbColour kWhite{255, 255, 255};
 inline constexpr RgbColour kGray{128, 128, 128};
 inline constexpr RgbColour kBlack{0, 0, 0};
+// Each type's curve in the figure and its name and description beside its badge; an
+// out-of-range type (a corrupted value) gets the last type's colour.
+RgbColour TypeColour(MemoryType type);
 
 // The kinds of object the paint selects into the paint DC; the clean-up puts back, per kind, the
 // object the DC held after BeginPaint.

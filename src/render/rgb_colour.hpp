@@ -1,5 +1,4 @@
-// A 24-bit colour. Its own header, so that the drawing surface and the colour tables of the
-// catalogue share the type without either one including the other.
+// A 24-bit colour: what the drawing surface takes and the dial's colour tables hold.
 #pragma once
 
 #include <cstdint>

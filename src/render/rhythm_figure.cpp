@@ -3,7 +3,6 @@
 #include <array>
 
 #include "model/extended_math.hpp"
-#include "text/catalogue.hpp"
 
 namespace mr {
 

@@ -8,17 +8,6 @@ namespace mr {
 
 namespace {
 
-// Rainbow order, red to magenta.
-constexpr std::array<RgbColour, kMemoryTypeCount> kTypeColours = {{
-    {0xFF, 0x06, 0x06},
-    {0xFF, 0x80, 0x40},
-    {0xF9, 0xF9, 0x00},
-    {0x00, 0x79, 0x00},
-    {0x00, 0xF9, 0xF9},
-    {0x2D, 0x2D, 0xFF},
-    {0xFB, 0x00, 0xFB},
-}};
-
 using NameTable = std::array<std::u16string_view, kMemoryTypeCount>;
 
 constexpr NameTable kEnglishNames = {
@@ -61,10 +50,6 @@ std::size_t Clamped(std::size_t index, std::size_t count) {
 }
 
 }  // namespace
-
-RgbColour TypeColour(MemoryType type) {
-    return kTypeColours[Clamped(Index(type), kMemoryTypeCount)];
-}
 
 std::u16string_view TypeName(UiLanguage language, MemoryType type) {
     const NameTable& names = IsRussian(language) ? kRussianNames : kEnglishNames;

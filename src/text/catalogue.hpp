@@ -1,5 +1,5 @@
-// The constant colours and texts of the dial, in Russian and English. Compiled into the program:
-// nothing is read from files or string resources, and no lookup allocates.
+// The constant texts of the dial, in Russian and English. Compiled into the program: nothing is
+// read from files or string resources, and no lookup allocates.
 #pragma once
 
 #include <cstdint>
@@ -7,14 +7,12 @@
 
 #include "model/bands.hpp"
 #include "model/memory_type.hpp"
-#include "render/rgb_colour.hpp"
 #include "text/ui_language.hpp"
 
 namespace mr {
 
 enum class Caption : std::uint8_t { CloseHint, Subtitle, Title };
 
-RgbColour TypeColour(MemoryType type);
 std::u16string_view TypeName(UiLanguage language, MemoryType type);
 // Lines joined by single carriage returns; line 0 is the band's heading.
 std::u16string_view TypeDescription(UiLanguage language, MemoryType type, LevelBand band);

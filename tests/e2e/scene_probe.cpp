@@ -35,11 +35,11 @@
 #include "model/rhythm_model.hpp"
 #include "render/clock_face.hpp"
 #include "render/gdi_surface.hpp"
+#include "render/paint_context.hpp"
 #include "render/paint_scene.hpp"
 #include "render/rhythm_figure.hpp"
 #include "render/scene_geometry.hpp"
 #include "render/type_badges.hpp"
-#include "text/catalogue.hpp"
 #include "text/ui_language.hpp"
 
 namespace {

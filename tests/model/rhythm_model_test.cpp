@@ -153,6 +153,28 @@ TEST(Calendar, DayOfYearAndYearLength) {
     EXPECT_EQ(MinuteOfDay(At(2026, 12, 8, 23, 59)), kMinutesPerDay - 1);
 }
 
+// Every real date of a common and a leap year, against month lengths written out here rather than
+// taken from the model's tables: the day number climbs by exactly one from 1 to the year's length,
+// and the day after each month's last is held at that last day.
+TEST(Calendar, EveryDateOfACommonAndALeapYear) {
+    for (const int year : {2025, 2024}) {
+        const int february = year == 2024 ? 29 : 28;
+        const std::array<int, 12> lengths = {31, february, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        int expected = 0;
+        for (int month = 1; month <= 12; ++month) {
+            const int last = lengths[static_cast<std::size_t>(month - 1)];
+            for (int day = 1; day <= last; ++day) {
+                ASSERT_EQ(DayOfYear(year, month, day), ++expected)
+                    << year << '-' << month << '-' << day;
+            }
+            ASSERT_EQ(DayOfYear(year, month, last + 1), expected)
+                << year << '-' << month << '-' << last + 1
+                << " is not held at the month's last day";
+        }
+        EXPECT_EQ(expected, YearLength(year));
+    }
+}
+
 TEST(Calendar, ReadingsOutsideTheCalendarStayInsideTheYear) {
     EXPECT_EQ(DayOfYear(2025, 0, 0), 1);
     EXPECT_EQ(DayOfYear(2025, 13, 40), 365);
@@ -165,35 +187,61 @@ TEST(Calendar, ReadingsOutsideTheCalendarStayInsideTheYear) {
     }
 }
 
-// A caller's state as a loaded library may leave it: 53-bit precision, the invalid and inexact
-// exceptions unmasked on the x87 unit, the inexact one on the SSE unit. Inside the scope an inexact
-// result must not trap; after it the caller finds its own state again, with no flag pending.
-TEST(ExtendedPrecision, ScopeMasksExceptionsAndRestoresTheCallersState) {
-    std::uint16_t before = 0;
-    __asm__ volatile("fnstcw %0" : "=m"(before));
-    const std::uint32_t mxcsrBefore = _mm_getcsr();
-    const auto caller = static_cast<std::uint16_t>((before & ~0x0321) | 0x0200);
-    const std::uint32_t callerMxcsr = mxcsrBefore & ~0x103FU;
-    __asm__ volatile("fnclex");
-    __asm__ volatile("fldcw %0" : : "m"(caller));
-    _mm_setcsr(callerMxcsr);
-    {
-        const ExtendedPrecisionScope precision;
-        volatile long double one = 1.0L;
-        volatile long double tiny = 0x1p-60L;
-        EXPECT_NE(one + tiny, one);  // 64-bit significand in force
-        volatile long double third = one / 3.0L;
-        volatile double oneDouble = 1.0;
-        volatile float thirdFloat = static_cast<float>(oneDouble / 3.0);
-        EXPECT_LT(third - thirdFloat, 1e-6L);
+// Puts back the floating-point state a test found, with no flag pending, on every way out: a
+// failed check must not leave exceptions unmasked for the tests that follow.
+struct FloatingPointStateRestorer {
+    std::uint16_t control = 0;
+    std::uint32_t mxcsr = 0;
+    ~FloatingPointStateRestorer() {
+        __asm__ volatile("fnclex");
+        __asm__ volatile("fldcw %0" : : "m"(control));
+        _mm_setcsr(mxcsr);
     }
+};
+
+// The most hostile caller a loaded library could leave behind, set outright rather than built on
+// what earlier tests left: every exception unmasked on both units, rounding toward zero on both,
+// 53-bit precision on the x87 unit, denormals-are-zero and flush-to-zero on the SSE unit. Inside
+// the scope the arithmetic's own state must be in force and an inexact result must not trap;
+// after it the caller finds its exact words again, with no flag pending.
+TEST(ExtendedPrecision, ScopeMasksExceptionsAndRestoresTheCallersState) {
+    const std::uint16_t caller = 0x0E40;       // toward zero, 53-bit, nothing masked
+    const std::uint32_t callerMxcsr = 0xE040;  // FTZ, toward zero, nothing masked, DAZ
+    std::uint16_t inside = 0;
+    std::uint32_t mxcsrInside = 0;
     std::uint16_t after = 0;
     std::uint16_t status = 0;
-    __asm__ volatile("fnstcw %0" : "=m"(after));
-    __asm__ volatile("fnstsw %0" : "=m"(status));
-    const std::uint32_t mxcsrAfter = _mm_getcsr();
-    __asm__ volatile("fldcw %0" : : "m"(before));
-    _mm_setcsr(mxcsrBefore);
+    std::uint32_t mxcsrAfter = 0;
+    {
+        FloatingPointStateRestorer restorer;
+        __asm__ volatile("fnstcw %0" : "=m"(restorer.control));
+        restorer.mxcsr = _mm_getcsr();
+        // Flags cleared before anything is unmasked, so that none traps on its own.
+        __asm__ volatile("fnclex");
+        __asm__ volatile("fldcw %0" : : "m"(caller));
+        _mm_setcsr(callerMxcsr);
+        {
+            const ExtendedPrecisionScope precision;
+            __asm__ volatile("fnstcw %0" : "=m"(inside));
+            mxcsrInside = _mm_getcsr();
+            // Nothing more runs inside unless the scope's state is in force: under the caller's,
+            // the first inexact result would trap, a failure's report included.
+            if ((inside & 0x0F3F) == 0x033F && (mxcsrInside & 0xFFC0U) == 0x1F80U) {
+                volatile long double one = 1.0L;
+                volatile long double tiny = 0x1p-60L;
+                EXPECT_NE(one + tiny, one);  // 64-bit significand in force
+                volatile long double third = one / 3.0L;
+                volatile double oneDouble = 1.0;
+                volatile float thirdFloat = static_cast<float>(oneDouble / 3.0);
+                EXPECT_LT(third - thirdFloat, 1e-6L);
+            }
+        }
+        __asm__ volatile("fnstcw %0" : "=m"(after));
+        __asm__ volatile("fnstsw %0" : "=m"(status));
+        mxcsrAfter = _mm_getcsr();
+    }
+    EXPECT_EQ(inside & 0x0F3F, 0x033F);         // all masked, 64-bit, to nearest
+    EXPECT_EQ(mxcsrInside & 0xFFC0U, 0x1F80U);  // all masked, to nearest, no DAZ or FTZ
     EXPECT_EQ(after, caller);
     EXPECT_EQ(status & 0x3F, 0);
     EXPECT_EQ(mxcsrAfter, callerMxcsr);

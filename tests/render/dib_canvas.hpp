@@ -13,8 +13,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "render/rgb_colour.hpp"
 #include "render/scene_geometry.hpp"
-#include "text/catalogue.hpp"
 
 namespace mr {
 

@@ -21,11 +21,11 @@
 #include "render/clock_face.hpp"
 #include "render/dib_canvas.hpp"
 #include "render/gdi_surface.hpp"
+#include "render/paint_context.hpp"
 #include "render/paint_scene.hpp"
 #include "render/rhythm_figure.hpp"
 #include "render/test_printers.hpp"
 #include "render/type_badges.hpp"
-#include "text/catalogue.hpp"
 
 namespace mr {
 namespace {

@@ -295,6 +295,10 @@ TEST(PaintScene, FontTemplateIsTahomaAtFifteen) {
 }
 
 TEST(PaintScene, FigurePixelsAsThePointListSays) {
+    EXPECT_EQ(TypeColour(MemoryType::Motorical), (RgbColour{0xFF, 0x06, 0x06}));
+    EXPECT_EQ(TypeColour(MemoryType::Logical), (RgbColour{0x00, 0x79, 0x00}));
+    EXPECT_EQ(TypeColour(MemoryType::Managing), (RgbColour{0x2D, 0x2D, 0xFF}));
+    EXPECT_EQ(TypeColour(MemoryType::WorldOutlooking), (RgbColour{0xFB, 0x00, 0xFB}));
     const struct {
         std::int32_t width, height;
         bool preview;

@@ -3,8 +3,8 @@
 
 #include <ostream>
 
+#include "render/rgb_colour.hpp"
 #include "render/scene_geometry.hpp"
-#include "text/catalogue.hpp"
 
 namespace mr {
 

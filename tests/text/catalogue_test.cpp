@@ -255,10 +255,6 @@ TEST(Catalogue, NamesCaptionsAndColours) {
         EXPECT_NE(c, u' ');
     }
 
-    EXPECT_EQ(TypeColour(MemoryType::Motorical), (RgbColour{0xFF, 0x06, 0x06}));
-    EXPECT_EQ(TypeColour(MemoryType::Logical), (RgbColour{0x00, 0x79, 0x00}));
-    EXPECT_EQ(TypeColour(MemoryType::Managing), (RgbColour{0x2D, 0x2D, 0xFF}));
-    EXPECT_EQ(TypeColour(MemoryType::WorldOutlooking), (RgbColour{0xFB, 0x00, 0xFB}));
     EXPECT_TRUE(RatingBitmapName(Rating::Good) == u"GOOD");
     EXPECT_TRUE(RatingBitmapName(Rating::Normal) == u"NORMAL");
     EXPECT_TRUE(RatingBitmapName(Rating::Bad) == u"BAD");
@@ -293,6 +289,7 @@ TEST(LineSplit, BreaksAndEnds) {
         {u"\n\n", {u"", u""}},
         {u"\rx", {u"", u"x"}},
         {u"About 65% :\rline\rlast", {u"About 65% :", u"line", u"last"}},
+        {std::u16string_view(u"a\r\nb", 2), {u"a"}},  // cut from a longer text: no NUL after it
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message()
