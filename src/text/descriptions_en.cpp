@@ -10,7 +10,7 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"Your coordination is weak, and every new movement takes real effort.\r"
+        u"Coordination does not come naturally, and every new movement is hard work.\r"
         u"Physical skills come very slowly to you.\r"
         u"Top-level sport is not for you, but the best seats are in the stands anyway.",
         // band 1
@@ -20,38 +20,38 @@ const DescriptionTable kEnglishDescriptions = {
         u"Turning professional is unlikely, but a morning workout never hurt anyone.",
         // band 2
         u"About 30% :\r"
-        u"Simple exercises are no trouble, but complex combinations take long practice.\r"
-        u"Physical skills come to you more slowly than to most people.\r"
-        u"Your league is a kickabout with friends at the weekend.",
+        u"Simple exercises are easy enough, but complex combinations take a lot of practice.\r"
+        u"You learn new moves more slowly than most people.\r"
+        u"A weekend kickabout with friends is just right for you.",
         // band 3
         u"About 35% :\r"
-        u"You keep fit without much effort, though your stamina sometimes flags.\r"
+        u"Keeping fit costs you little effort, though your stamina sometimes flags.\r"
         u"Physical skills come to you only a little more slowly than to most.\r"
         u"Club competitions are as far as you are likely to go.",
         // band 4
         u"About 45% :\r"
-        u"You have good coordination and a steady sense of balance.\r"
+        u"Coordination and balance are both on your side.\r"
         u"New sports and dances are easy for you to pick up.\r"
-        u"Physical skills come to you at about the average pace.\r"
+        u"You learn new movements at a decent pace.\r"
         u"A job as a fitness instructor is well worth considering.",
         // band 5
         u"About 55% :\r"
-        u"Your movements are precise and economical, and training pays off fast.\r"
+        u"Every movement is precise and economical, and training pays off fast.\r"
         u"Team games bring you plenty of fun and plenty of wins.\r"
-        u"Physical skills come to you faster than to most people.\r"
+        u"You pick up new moves faster than most people.\r"
         u"You would make a fine coach for a children's sports team.",
         // band 6
         u"About 65% :\r"
-        u"Your motor memory is excellent: learn a movement once,\r"
-        u"and you can repeat it precisely years later.\r"
+        u"Your motor memory is excellent. Learn a movement once,\r"
+        u"and you will repeat it precisely years later.\r"
         u"Your stamina and reactions are above average.\r"
-        u"Physical skills come to you quickly, and they stay.\r"
+        u"New techniques come quickly, and they stay.\r"
         u"The door to professional sport is open to you.",
         // band 7
         u"About 70% :\r"
         u"Strength, flexibility and agility are in perfect balance.\r"
         u"Even the most difficult routines are well within your reach.\r"
-        u"Physical skills come to you with remarkable ease.\r"
+        u"You master new techniques with remarkable ease.\r"
         u"A place in the national team is a goal worth aiming for.",
         // band 8
         u"About 90% :\r"
@@ -61,7 +61,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 9
         u"About 95% :\r"
         u"Your body craves constant exercise; a day off feels like wasted time.\r"
-        u"Injury is a real danger: remember that rest is part of training too.\r"
+        u"Take your rest days seriously, because they are part of training too.\r"
         u"Physical skills come to you far too easily for your own good.\r"
         u"Stunt work or test flying would suit you down to the ground.",
         // band 10
@@ -75,15 +75,15 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"You rarely let your emotions show,\r"
+        u"Emotions rarely show on your face,\r"
         u"and even music leaves you cold.\r"
-        u"Feelings and impressions teach you very little.\r"
+        u"You learn very little from feelings and impressions.\r"
         u"You have nerves of steel, even if the stage is not your place.",
         // band 1
         u"About 10% :\r"
         u"Other people’s feelings are a closed book to you,\r"
         u"and your own rarely find a way out.\r"
-        u"Feelings and moods teach you only a little.\r"
+        u"Emotional experience takes a long time to sink in.\r"
         u"There’s little danger of a career\r"
         u"as an actor or a singer.",
         // band 2
@@ -97,11 +97,11 @@ const DescriptionTable kEnglishDescriptions = {
         u"You feel things deeply,\r"
         u"but you cannot always show it.\r"
         u"You gladly sing along to your favourite songs, if not always in tune.\r"
-        u"Feelings teach you a little less than they teach most people.\r"
+        u"You learn a little less from feelings than most people do.\r"
         u"Amateur theatre, yes; the big stage, hardly.",
         // band 4
         u"About 45% :\r"
-        u"Your emotional memory is good,\r"
+        u"Emotional memory serves you well,\r"
         u"and your ear for music is well developed.\r"
         u"Feelings teach you as much as they teach anyone.\r"
         u"Teaching music in a school would make good use of your ear.",
@@ -114,42 +114,42 @@ const DescriptionTable kEnglishDescriptions = {
         u"A career as a music critic was made for you.",
         // band 6
         u"About 65% :\r"
-        u"Your vivid emotional presence is infectious: audiences catch it at once.\r"
+        u"Your vivid emotional presence is infectious, and audiences catch it at once.\r"
         u"The stage does not frighten you; it inspires you.\r"
-        u"Feelings are your best teacher: what moves you, you never forget.\r"
-        u"Actor, singer or musician: choose whichever you love most.",
+        u"Feelings are your best teacher, and what moves you, you never forget.\r"
+        u"Actor, singer or musician? Choose whichever you love most.",
         // band 7
         u"About 70% :\r"
-        u"You are a born actor: you live every feeling as if it were your own.\r"
+        u"You are a born actor, living every feeling as if it were your own.\r"
         u"Music and drama are a second language to you, learned with ease.\r"
-        u"Theatre, opera or pop: any big stage is yours for the taking.",
+        u"Whether theatre, opera or pop, any big stage is yours for the taking.",
         // band 8
         u"About 90% :\r"
         u"Your feelings run away with you,\r"
         u"and your mood changes by the hour.\r"
         u"Stormy quarrels give way to equally stormy reconciliations.\r"
         u"Feelings teach you almost too much; each one leaves a mark.\r"
-        u"Let your passions out on stage: you were born to play tragedy.",
+        u"Let your passions loose on stage; you were born to play tragedy.",
         // band 9
         u"About 95% :\r"
-        u"Your emotions always run at full volume:\r"
-        u"the slightest thing brings tears or delight.\r"
+        u"Your emotions always run at full volume,\r"
+        u"and the slightest thing brings tears or delight.\r"
         u"You can turn spilt tea into a drama in three acts.\r"
-        u"Feelings teach you far more than you can take in.\r"
-        u"Opera diva or rock star:\r"
-        u"a role you go on playing long after the curtain falls.",
+        u"Impressions pour in faster than you can make sense of them.\r"
+        u"As an opera diva or a rock star,\r"
+        u"you would play the part long after the curtain falls.",
         // band 10
         u"About 100% :\r"
-        u"Surely you're not an emotional volcano? You boil over at the drop of a hat.\r"
+        u"Could you be an emotional volcano? Your passions erupt at the drop of a hat.\r"
         u"Government health warning:\r"
-        u"\"Sudden mood swings are dangerous to the health of those around you!\""
+        u"\"Sudden mood swings are dangerous to your mental health!\""
     },
     // Imaging type (visual arts)
     {
         // band 0
         u"About 5% :\r"
-        u"Your imagination is on the quiet side:\r"
-        u"you find it hard to picture what isn’t in front of you.\r"
+        u"Your imagination is on the quiet side,\r"
+        u"so picturing what isn’t in front of you is hard work.\r"
         u"Learning from pictures is very slow going for you.\r"
         u"You won’t become a painter, but you do see things as they really are.",
         // band 1
@@ -160,26 +160,26 @@ const DescriptionTable kEnglishDescriptions = {
         u"Design is not your line of work.",
         // band 2
         u"About 30% :\r"
-        u"Your imagination wakes up rarely\r"
+        u"Your imagination rarely wakes up\r"
         u"and never stays awake for long.\r"
         u"It’s easier for you to copy a ready-made design\r"
         u"than to come up with one of your own.\r"
-        u"Learning from pictures is below average for you.\r"
+        u"Pictures help you learn less than they help most people.\r"
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
         u"Your visual memory is average, and you remember faces quite well.\r"
-        u"Your imagination, though, could afford to be bolder.\r"
+        u"Still, your imagination could afford to be bolder.\r"
         u"Learning from pictures is just below average for you.\r"
         u"You could manage as a window dresser, but hardly as an artist.",
         // band 4
         u"About 45% :\r"
-        u"You have a keen sense of colour and see a thing before it exists.\r"
-        u"Pictures help you learn about as well as the next person.\r"
+        u"A keen sense of colour lets you see a thing in detail before it exists.\r"
+        u"Pictures and diagrams help you learn as much as anyone.\r"
         u"Feel free to try your hand at interior design.",
         // band 5
         u"About 55% :\r"
-        u"You have a rich imagination and a sharp eye for detail.\r"
+        u"A rich imagination and a sharp eye for detail serve you well.\r"
         u"People can't help looking at your drawings and photographs.\r"
         u"Learning from pictures comes easily to you.\r"
         u"You are a born illustrator or photographer.",
@@ -187,8 +187,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 65% :\r"
         u"Images come to you easily, and you sense composition by instinct.\r"
         u"Your spatial reasoning is excellent.\r"
-        u"Learning from pictures is a gift of yours: one look is often enough.\r"
-        u"Architecture is your true calling.",
+        u"You can often learn from a picture at a single glance.\r"
+        u"Your true calling lies in architecture.",
         // band 7
         u"About 70% :\r"
         u"Your visual memory is exceptional,\r"
@@ -223,66 +223,66 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Logical reasoning tires you out by the second step.\r"
         u"Numbers and formulas worry you more than they interest you.\r"
-        u"Learning through logic is an uphill struggle.\r"
+        u"Strict logic is an uphill struggle for you.\r"
         u"Mathematics is not your strong suit,\r"
-        u"though no unsolved problem will ever cost you a night's sleep.",
+        u"but at least no unsolved problem will ever cost you a night's sleep.",
         // band 1
         u"About 10% :\r"
-        u"You quickly lose the thread of an argument.\r"
+        u"The thread of an argument quickly slips away from you.\r"
         u"You solve problems by guesswork rather than by the rules.\r"
-        u"Learning through logic comes slowly to you.\r"
+        u"Logical methods take a lot of effort to learn.\r"
         u"Don't count on a career in programming.",
         // band 2
         u"About 30% :\r"
         u"Simple logic puzzles are fine, but long chains of reasoning trip you up.\r"
         u"You know your times tables by heart; fractions, less so.\r"
-        u"Learning through logic takes you longer than average.\r"
+        u"You learn logic more slowly than most.\r"
         u"Accountancy would be a chore for you.",
         // band 3
         u"About 35% :\r"
         u"You seldom make mistakes when recalling a chain of logical steps.\r"
         u"Mastering mathematics gives you no trouble.\r"
-        u"Learning through logic is about average for you.\r"
+        u"Your ability to learn through logic is about average.\r"
         u"Still, a teaching career is not your path.",
         // band 4
         u"About 45% :\r"
-        u"You think methodically and know how to draw conclusions.\r"
+        u"Methodical thinking comes naturally, and you know how to draw conclusions.\r"
         u"Maths and the sciences cost you little effort.\r"
-        u"Learning through logic comes easily to you.\r"
-        u"Engineering or economics would be a natural choice.",
+        u"New methods are easy for you to master.\r"
+        u"You could do well in engineering or economics.",
         // band 5
         u"About 55% :\r"
-        u"Your logic is clear, and formulas stay firmly in your memory.\r"
-        u"A complex problem falls apart into simple steps in your hands.\r"
-        u"You learn through logic faster than most people.\r"
+        u"Formulas stay firmly in your memory, and your logic is clear.\r"
+        u"You easily break a complex problem down into simple steps.\r"
+        u"You grasp the logic of new material at once.\r"
         u"You have the makings of a first-rate programmer.",
         // band 6
         u"About 65% :\r"
-        u"You have a sharp, analytical mind and reason with rare precision.\r"
+        u"A sharp, analytical mind lets you reason with rare precision.\r"
         u"You spot contradictions in other people's arguments at once.\r"
-        u"Learning through logic comes to you quickly and easily.\r"
+        u"You master a new theory quickly and without effort.\r"
         u"A job as an analyst or a maths teacher would suit you.",
         // band 7
         u"About 70% :\r"
-        u"Your logical thinking is brilliant.\r"
+        u"Brilliant logical thinking sets you apart.\r"
         u"You hold long chains of proof in your head\r"
         u"and can return to any link without a single error.\r"
         u"New branches of mathematics take you days, not years.\r"
-        u"A research career in physics or mathematics is open to you.",
+        u"A research career in physics or mathematics lies ahead.",
         // band 8
         u"About 90% :\r"
-        u"You feel the need to prove every statement,\r"
+        u"Every statement, you feel, must be proved,\r"
         u"even a compliment, which needs no proof at all.\r"
         u"Where intuition is called for,\r"
         u"you find yourself at a loss.\r"
-        u"Learning through logic is effortless, perhaps too effortless.\r"
-        u"Your place is in the theory department of a research institute.",
+        u"Logic comes effortlessly, perhaps too effortlessly.\r"
+        u"You belong in theoretical research.",
         // band 9
         u"About 95% :\r"
         u"Logic rules your whole life, even your feelings and your leisure.\r"
         u"You go on solving problems in your sleep.\r"
         u"You soak up logic endlessly, but not everything in life can be proved.\r"
-        u"Your calling: professional chess or cryptography.",
+        u"You were made for professional chess or cryptography.",
         // band 10
         u"About 100% :\r"
         u"You check everything under the sun for consistency.\r"
@@ -295,126 +295,126 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Your goals drift,\r"
         u"and your plans change with your mood.\r"
-        u"Structured learning comes very slowly to you.\r"
+        u"Systems and structures simply refuse to stay in your head.\r"
         u"You won't sell advertising, but no advert will ever fool you either.",
         // band 1
         u"About 10% :\r"
-        u"You may well lead a rather passive life.\r"
+        u"A rather passive lifestyle is likely.\r"
         u"Finding the best way to pursue your aims is a real struggle.\r"
-        u"Structured learning does not come easily to you.\r"
+        u"Your ability to learn from systems is limited.\r"
         u"You are unlikely to make a living selling advertising.",
         // band 2
         u"About 30% :\r"
         u"You set yourself goals, but give up at the first obstacle.\r"
-        u"Structured learning is a little below par for you.\r"
+        u"A systematic approach comes harder to you than to most.\r"
         u"An advertising agent's job is bound to wear you out.",
         // band 3
         u"About 35% :\r"
         u"You reach your goals, though not by the shortest route.\r"
-        u"Structured learning gives you only a little trouble.\r"
-        u"The role of assistant to an advertising manager would fit you nicely.",
+        u"Systems and schemes give you only a little trouble.\r"
+        u"A post as assistant to an advertising manager would suit you nicely.",
         // band 4
         u"About 45% :\r"
-        u"You can pick out what matters and have a good sense of what others want.\r"
-        u"Structured learning is about average for you.\r"
+        u"Picking out what matters comes naturally, and you sense what others want.\r"
+        u"You learn a new system at about the usual pace.\r"
         u"An advertising agent's job is a good fit for you.",
         // band 5
         u"About 55% :\r"
-        u"You set clear goals and reach them on time, every time.\r"
-        u"Structured learning comes easily to you.\r"
+        u"You set clear goals and reach them on time.\r"
+        u"You learn new systems faster than most people.\r"
         u"Marketing is where you will succeed.",
         // band 6
         u"About 65% :\r"
         u"You see the goal clearly\r"
         u"and can carry others along with you.\r"
-        u"Structured learning comes quickly: anything with a clear plan stays with you.\r"
-        u"Running advertising campaigns is the role for you.",
+        u"Anything that follows a clear plan sticks at once.\r"
+        u"You should be running advertising campaigns.",
         // band 7
         u"About 70% :\r"
         u"Determined and persuasive, you find the shortest route to a result\r"
         u"and can present any idea so that people want to buy it.\r"
-        u"Structured learning is one of your great strengths.\r"
+        u"You can take in any system at a glance.\r"
         u"An advertising agency of your own will bring you success.",
         // band 8
         u"About 90% :\r"
-        u"Reaching the goal becomes an end in itself.\r"
+        u"The goal comes to matter more than anything else.\r"
         u"To get results, you will stop at nothing.\r"
         u"Your pushiness sometimes scares clients away.\r"
         u"You learn fast, but only what serves the goal of the moment.\r"
-        u"A large advertising group will value your drive and your tenacity.",
+        u"A large advertising group will value your drive and tenacity.",
         // band 9
         u"About 95% :\r"
-        u"You cannot imagine life without a goal:\r"
-        u"no sooner is one reached than you rush on to the next.\r"
+        u"Life without a goal is unthinkable for you,\r"
+        u"and no sooner is one reached than you rush on to the next.\r"
         u"People see you as a tireless sales machine,\r"
         u"and your friends hide from your special offers.\r"
-        u"Structured learning never stops for you, day or night.\r"
+        u"Learning never takes a day off for you.\r"
         u"Even election campaigns are well within your reach.",
         // band 10
         u"About 100% :\r"
-        u"Don't try to sell the Moon: there are no buyers for it yet!"
+        u"Don't try to sell the Moon; there are no buyers for it yet!"
     },
     // Managing type (business)
     {
         // band 0
         u"About 5% :\r"
-        u"You avoid responsibility\r"
-        u"and dislike having to make decisions.\r"
+        u"Responsibility is something you avoid,\r"
+        u"and you dislike having to make decisions.\r"
         u"Rules and principles are very slow to sink in.\r"
         u"Let others run things, and your weekends will stay your own.",
         // band 1
         u"About 10% :\r"
         u"Regulations and routine feel alien to you,\r"
         u"and orders from above weigh heavily on you.\r"
-        u"Rules and principles are slow to sink in.\r"
+        u"New rules take you a long time to get used to.\r"
         u"Business is hardly your cup of tea.",
         // band 2
         u"About 30% :\r"
-        u"You can organise your own work, but other people's is a struggle.\r"
-        u"Rules and principles take their time to sink in.\r"
+        u"Organising your own work is fine; other people's is a struggle.\r"
+        u"Rules and regulations take you a while to remember.\r"
         u"You are most at ease as an ordinary member of staff.",
         // band 3
         u"About 35% :\r"
         u"You keep to your principles,\r"
         u"but in an argument you usually give way.\r"
-        u"Heavy responsibility weighs you down.\r"
-        u"Rules and principles sink in almost as easily as they do for most.\r"
+        u"Too much responsibility makes you uneasy.\r"
+        u"Learning the rules takes you only a little longer than most.\r"
         u"Running a small office would suit you well.",
         // band 4
         u"About 45% :\r"
         u"You share out tasks confidently and see that they get done.\r"
         u"Colleagues know they can trust your word.\r"
-        u"Rules and principles sink in at a steady, average rate.\r"
+        u"You master new regulations without much fuss.\r"
         u"A whole department could safely be put in your charge.",
         // band 5
         u"About 55% :\r"
         u"Firm principles and a talent for negotiation are your strengths.\r"
         u"You quickly find common ground with partners.\r"
-        u"Rules and principles sink in easily and stay put.\r"
+        u"New rules are quickly learned and long remembered.\r"
         u"A business of your own is a real prospect.",
         // band 6
         u"About 65% :\r"
-        u"You see the whole system and run it with a steady hand.\r"
-        u"Your staff value your fairness. New rules sink in quickly.\r"
+        u"The whole system is clear to you, and you run it with a steady hand.\r"
+        u"Your staff value your fairness, and you master new rules quickly.\r"
         u"A company director's chair is waiting for you.",
         // band 7
         u"About 70% :\r"
-        u"Your talent for organisation is outstanding.\r"
+        u"Few can match your talent for organisation.\r"
         u"You know how to take calculated risks, and win.\r"
-        u"The rules of any market sink in quickly and easily.\r"
-        u"A successful entrepreneur or banker: that is your future.",
+        u"You learn the rules of any market quickly and easily.\r"
+        u"Success awaits you as an entrepreneur or a banker.",
         // band 8
         u"About 90% :\r"
-        u"You keep everything under your personal control\r"
-        u"and find it hard to hand work over to others.\r"
+        u"Everything stays under your personal control,\r"
+        u"and you find it hard to hand work over to others.\r"
         u"Principle hardens into stubbornness.\r"
         u"Clashes with partners and staff are likely.\r"
-        u"Rules and principles sink in so deeply that they never bend.\r"
+        u"Once you have learned a rule, nothing will make you bend it.\r"
         u"You could head a large corporation once you learn to share authority.",
         // band 9
         u"About 95% :\r"
-        u"Work has swallowed you whole:\r"
-        u"for the job's sake you forget everything else in the world.\r"
+        u"Work has swallowed you whole,\r"
+        u"and nothing else in the world gets a look-in.\r"
         u"Any departure from the rules makes you lose your temper.\r"
         u"Red tape threatens to strangle the business itself.\r"
         u"Your hunger for rules and procedures knows no bounds.\r"
@@ -433,16 +433,16 @@ const DescriptionTable kEnglishDescriptions = {
         u"Philosophy can do without you, and life is simpler without it.",
         // band 1
         u"About 10% :\r"
-        u"You take the laws of nature for granted.\r"
+        u"The laws of nature are something you take for granted.\r"
         u"Your picture of the world has yet to come together.\r"
-        u"Laws and theories rarely stick in your mind.\r"
+        u"Theories rarely stay in your head for long.\r"
         u"Scientific work would hold little appeal for you.",
         // band 2
         u"About 30% :\r"
         u"Now and then you ponder the eternal questions,\r"
         u"but soon return to everyday matters.\r"
         u"Borrowing views is easier for you than forming your own.\r"
-        u"Laws and theories stick with you less readily than with most.\r"
+        u"You remember laws and theories less readily than most people.\r"
         u"A scientific career would demand enormous effort from you.",
         // band 3
         u"About 35% :\r"
@@ -452,24 +452,24 @@ const DescriptionTable kEnglishDescriptions = {
         u"Start as a lab assistant and take it from there.",
         // band 4
         u"About 45% :\r"
-        u"You see how things are connected and look for their causes.\r"
-        u"Laws and theories stick with you about as well as with most.\r"
-        u"You would make a good teacher of natural science.",
+        u"Connections between things catch your eye, and you look for their causes.\r"
+        u"You learn laws and theories at an average pace.\r"
+        u"You would make a good science teacher.",
         // band 5
         u"About 55% :\r"
-        u"A coherent world view and a taste for life's big questions.\r"
+        u"Your world view is coherent, and life's big questions fascinate you.\r"
         u"You debate faith and knowledge with respect for the other side.\r"
         u"Laws and theories stay with you well.\r"
-        u"Research or the priesthood: both paths are open to you.",
+        u"Research and the Church are both open to you.",
         // band 6
         u"About 65% :\r"
         u"You seek to understand the universe and humanity's place in it.\r"
-        u"Laws and theories stick in your mind with ease.\r"
-        u"Science and religion are not enemies to you\r"
-        u"but two views of one truth, and philosophy is the field that suits you best of all.",
+        u"You grasp any new theory with ease.\r"
+        u"Science and religion are not enemies to you but two views of one truth.\r"
+        u"Philosophy, which brings the two together, is the field that suits you best of all.",
         // band 7
         u"About 70% :\r"
-        u"A deep understanding of the laws of nature and society.\r"
+        u"The laws of nature and society hold few secrets from you.\r"
         u"Your views are broad and mature; people often seek your advice.\r"
         u"New laws and theories come to you effortlessly.\r"
         u"You may well become a respected scientist or theologian.",
@@ -478,15 +478,15 @@ const DescriptionTable kEnglishDescriptions = {
         u"Your own picture of the world seems to you the only true one.\r"
         u"You will spend hours trying to win over anyone who disagrees.\r"
         u"Dogmatism is never far away.\r"
-        u"New theories stick only if they fit your own.\r"
+        u"You learn theories greedily, but only those that fit your own.\r"
         u"Hear your students out, and you could found a school of thought.",
         // band 9
         u"About 95% :\r"
-        u"You search tirelessly for the ultimate truth\r"
-        u"and will argue about it with anyone you meet.\r"
+        u"The search for ultimate truth never tires you,\r"
+        u"and you will argue about it with anyone you meet.\r"
         u"Intolerance of other views\r"
         u"could leave you a preacher without a flock.\r"
-        u"Laws and theories fill your mind to the point of excess.\r"
+        u"Your head is crammed with laws and theories to the point of excess.\r"
         u"A hermit's life tempts you, but don't turn your back on the world.",
         // band 10
         u"About 100% :\r"
