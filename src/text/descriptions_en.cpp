@@ -129,7 +129,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and your mood changes by the hour.\r"
         u"Stormy quarrels give way to equally stormy reconciliations.\r"
         u"Feelings teach you almost too much; each one leaves a mark.\r"
-        u"Let your passions loose on stage; you were born to play tragedy.",
+        u"Let your passions loose on stage. You were born to play tragedy.",
         // band 9
         u"About 95% :\r"
         u"Your emotions always run at full volume,\r"
@@ -230,7 +230,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"The thread of an argument quickly slips away from you.\r"
         u"You solve problems by guesswork rather than by the rules.\r"
-        u"Logical methods take a lot of effort to learn.\r"
+        u"Logical methods take real effort to learn.\r"
         u"Don't count on a career in programming.",
         // band 2
         u"About 30% :\r"
@@ -327,7 +327,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 65% :\r"
         u"You see the goal clearly\r"
         u"and can carry others along with you.\r"
-        u"Anything that follows a clear plan sticks at once.\r"
+        u"Anything with a clear plan sticks in the mind at once.\r"
         u"You should be running advertising campaigns.",
         // band 7
         u"About 70% :\r"
