@@ -4,9 +4,12 @@
 MR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 MR_STARTED_PIDS=()
 
-# A Wine prefix of the project's own, inside the build folder, made once.
+# A Wine prefix of the project's own, inside the build folder, made once: a 64-bit one, which runs
+# the 64-bit saver natively and, where 32-bit Wine is installed, the 32-bit saver in its WoW64
+# part (syswow64), as 64-bit Windows does.
 mr_wine_prefix() {
     export WINEPREFIX="${WINEPREFIX:-$MR_ROOT/build/wineprefix}"
+    export WINEARCH=win64
     export WINEDEBUG="${WINEDEBUG:--all}"
     # No Mono or Gecko installers: the saver needs neither.
     export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -16,11 +19,45 @@ mr_wine_prefix() {
         wineboot -i >/dev/null 2>&1 || true
         wineserver -w || true
     fi
+    mr_install_tahoma
 }
 
-# Whether this machine starts 32-bit Linux programs, which 32-bit Wine is made of. A kernel can
-# have its 32-bit emulation switched off (ia32_emulation=off); then no Windows test can run here.
-mr_runs_32bit_programs() {
+# The dial is drawn in Tahoma. Wine ships its own Tahoma, but a 64-bit prefix finds it only in
+# the prefix's Fonts folder; without it "Tahoma" resolves to another face of other widths.
+mr_install_tahoma() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" face
+    mkdir -p "$fonts"
+    for face in /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf; do
+        if [[ ! -f "$face" ]]; then
+            echo "environment: $face is missing (fonts-wine installs it)" >&2
+            return 1
+        fi
+        cmp -s "$face" "$fonts/${face##*/}" || cp "$face" "$fonts/"
+    done
+}
+
+# Whether the kernel starts 32-bit x86 programs, which 32-bit Wine is made of. A kernel can have
+# its 32-bit emulation switched off (ia32_emulation=off): then an i386 program gets "Exec format
+# error". Asked of the smallest such program, written here byte by byte (an ELF header, one
+# loadable segment, and exit(0) through int 0x80), so that the answer needs nothing installed.
+mr_kernel_runs_32bit_programs() {
+    local probe status
+    probe=$(mktemp "${TMPDIR:-/tmp}/mr-i386-probe.XXXXXX") || return 1
+    printf '%b' '\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00' \
+        '\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00' \
+        '\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00' \
+        '\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08' \
+        '\x00\x80\x04\x08\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00' \
+        '\x00\x10\x00\x00\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' >"$probe"
+    chmod +x "$probe"
+    "$probe" 2>/dev/null
+    status=$?
+    rm -f "$probe"
+    return "$status"
+}
+
+# Whether 32-bit Wine is installed and starts: then the 32-bit saver runs here too.
+mr_wine32_runs() {
     /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 

@@ -1,28 +1,40 @@
 # shellcheck shell=bash
 # The release package, from files already built. Source it; scripts/package builds them first.
 
-# mr_make_package <saver.scr> <setup.exe> <version> <output folder>
-# Empties the output folder and puts into it: memory-rhythms.scr, memory-rhythms-setup.exe,
-# memory-rhythms-<version>.zip (the saver, README.md and LICENSE) and SHA256SUMS of the three.
-# The zip's file times are SOURCE_DATE_EPOCH, or the last commit's, so that the same sources give
-# the same zip.
+# The files of the zip besides the two savers, from the source tree.
+MR_ZIP_DOCUMENTS=(README.md LICENSE)
+
+# mr_make_package <version> <output folder> <x64 saver.scr> <x64 setup.exe> <x86 saver.scr>
+#                 <x86 setup.exe>
+# Empties the output folder and puts into it: memory-rhythms-setup-x64.exe,
+# memory-rhythms-setup-x86.exe, memory-rhythms-<version>.zip (x64/memory-rhythms.scr,
+# x86/memory-rhythms.scr, INSTALL.txt on which to use where, README.md and LICENSE) and SHA256SUMS
+# of the three. The zip's file times are SOURCE_DATE_EPOCH, or the last commit's, so that the same
+# sources give the same zip.
 mr_make_package() {
-    local saver=$1 setup=$2 version=$3 out=$4
+    local version=$1 out=$2 saver_x64=$3 setup_x64=$4 saver_x86=$5 setup_x86=$6
     local zip_name="memory-rhythms-${version}.zip" stamp staging
     stamp=${SOURCE_DATE_EPOCH:-$(git -C "$MR_ROOT" log -1 --format=%ct 2>/dev/null || date +%s)}
     rm -rf "$out" || return 1
     mkdir -p "$out" || return 1
     staging=$(mktemp -d) || return 1
-    # Fixed modes as well as times: the zip keeps them, and a checkout's follow its umask.
-    cp "$saver" "$staging/memory-rhythms.scr" &&
-        cp "$MR_ROOT/README.md" "$MR_ROOT/LICENSE" "$staging/" &&
-        chmod 644 "$staging/"* &&
-        touch -d "@$stamp" "$staging/"* &&
-        (cd "$staging" && TZ=UTC zip -q -X -D "$zip_name" memory-rhythms.scr README.md LICENSE) &&
+    # Fixed modes as well as times: the zip keeps them, and a checkout's follow its umask. The
+    # text for Windows users has Windows line ends, which every Notepad shows as lines.
+    mkdir "$staging/x64" "$staging/x86" &&
+        cp "$saver_x64" "$staging/x64/memory-rhythms.scr" &&
+        cp "$saver_x86" "$staging/x86/memory-rhythms.scr" &&
+        sed 's/$/\r/' "$MR_ROOT/installer/INSTALL.txt" >"$staging/INSTALL.txt" &&
+        (cd "$MR_ROOT" && cp "${MR_ZIP_DOCUMENTS[@]}" "$staging/") &&
+        chmod 755 "$staging/x64" "$staging/x86" &&
+        find "$staging" -type f -exec chmod 644 {} + &&
+        find "$staging" -exec touch -d "@$stamp" {} + &&
+        (cd "$staging" && TZ=UTC zip -q -X -D "$zip_name" INSTALL.txt x64/memory-rhythms.scr \
+            x86/memory-rhythms.scr "${MR_ZIP_DOCUMENTS[@]}") &&
         mv "$staging/$zip_name" "$out/" &&
-        cp "$saver" "$out/memory-rhythms.scr" &&
-        cp "$setup" "$out/memory-rhythms-setup.exe" &&
-        (cd "$out" && sha256sum memory-rhythms.scr memory-rhythms-setup.exe "$zip_name" >SHA256SUMS)
+        cp "$setup_x64" "$out/memory-rhythms-setup-x64.exe" &&
+        cp "$setup_x86" "$out/memory-rhythms-setup-x86.exe" &&
+        (cd "$out" && sha256sum memory-rhythms-setup-x64.exe memory-rhythms-setup-x86.exe \
+            "$zip_name" >SHA256SUMS)
     local status=$?
     rm -rf "$staging"
     return "$status"
@@ -33,16 +45,16 @@ mr_signing_configured() {
     [[ -n "${MR_SIGN_PKCS12:-}" ]]
 }
 
-# mr_make_signed <saver.scr> <version> <output folder>
+# mr_make_signed <x86|x64> <saver.scr> <version> <output folder>
 # Puts into the output folder a signed copy of the saver, memory-rhythms.scr, and a setup program
-# made from that copy, memory-rhythms-setup.exe, which is signed along with the uninstaller it
-# carries. The same NSIS script as the build's setup target, given the signer.
+# made from that copy, memory-rhythms-setup-<arch>.exe, which is signed along with the uninstaller
+# it carries. The same NSIS script as the build's setup target, given the signer.
 mr_make_signed() {
-    local saver=$1 version=$2 out=$3
+    local arch=$1 saver=$2 version=$3 out=$4
     mkdir -p "$out" &&
         cp "$saver" "$out/memory-rhythms.scr" &&
         "$MR_ROOT/scripts/lib/sign-pe" "$out/memory-rhythms.scr" "Memory Rhythms screen saver" &&
-        makensis -V2 -WX -DSCR_FILE="$out/memory-rhythms.scr" -DVERSION="$version" \
-            -DOUT_FILE="$out/memory-rhythms-setup.exe" -DSIGN_COMMAND="$MR_ROOT/scripts/lib/sign-pe" \
-            "$MR_ROOT/installer/memory-rhythms.nsi"
+        makensis -V2 -WX -DARCH="$arch" -DSCR_FILE="$out/memory-rhythms.scr" -DVERSION="$version" \
+            -DOUT_FILE="$out/memory-rhythms-setup-$arch.exe" \
+            -DSIGN_COMMAND="$MR_ROOT/scripts/lib/sign-pe" "$MR_ROOT/installer/memory-rhythms.nsi"
 }

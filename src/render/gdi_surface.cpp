@@ -1,5 +1,7 @@
 #include "render/gdi_surface.hpp"
 
+#include <cstdint>
+
 namespace mr {
 
 namespace {
@@ -122,7 +124,9 @@ GdiHandle GdiSurface::SelectObject(DcTarget dc, GdiHandle object) {
         return 0;
     }
     HGDIOBJ previous = ::SelectObject(target, ToObject(object));
-    return previous == HGDI_ERROR ? 0 : FromObject(previous);
+    // A failed region selection answers HGDI_ERROR, the handle -1 at either pointer width (the
+    // header spells it with an unsigned constant, which cannot be compared without a warning).
+    return reinterpret_cast<std::intptr_t>(previous) == -1 ? 0 : FromObject(previous);
 }
 
 void GdiSurface::DeleteObject(GdiHandle object) {

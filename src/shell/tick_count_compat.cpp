@@ -39,8 +39,16 @@ ULONGLONG WINAPI TickCount64() {
 }  // namespace
 
 // The import slot itself, under the name the library's object code refers to; defined here, it
-// keeps the linker from binding the import.
+// keeps the linker from binding the import. 32-bit names carry a leading underscore and, for a
+// __stdcall function, the size of its arguments; 64-bit names are plain.
+#if defined(__i386__)
+#define MR_TICK_COUNT64_IMPORT_SLOT "__imp__GetTickCount64@0"
+#elif defined(__x86_64__)
+#define MR_TICK_COUNT64_IMPORT_SLOT "__imp_GetTickCount64"
+#else
+#error "the import slot's name is known for i686 and x86-64 only"
+#endif
 extern "C" {
-extern TickCount64Function tickCount64ImportSlot __asm__("__imp__GetTickCount64@0");
+extern TickCount64Function tickCount64ImportSlot __asm__(MR_TICK_COUNT64_IMPORT_SLOT);
 TickCount64Function tickCount64ImportSlot = &TickCount64;
 }

@@ -19,9 +19,7 @@ static_assert(std::is_trivially_destructible_v<mr::SaverState>);
 static_assert(std::is_trivially_destructible_v<mr::Win32Services>);
 
 LRESULT CALLBACK SaverWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return mr::SaverWindowProc(
-        shell, {static_cast<mr::WindowHandle>(reinterpret_cast<std::uintptr_t>(window)), message,
-                wParam, lParam});
+    return mr::SaverWindowProc(shell, {mr::FromHwnd(window), message, wParam, lParam});
 }
 
 }  // namespace

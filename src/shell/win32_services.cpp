@@ -12,15 +12,6 @@ namespace mr {
 namespace {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
-static_assert(sizeof(HWND) == sizeof(WindowHandle), "window handles are 32-bit on this target");
-
-HWND ToHwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
-}
-
-WindowHandle FromHwnd(HWND window) {
-    return static_cast<WindowHandle>(reinterpret_cast<std::uintptr_t>(window));
-}
 
 HMODULE ToModule(ModuleHandle module) {
     return reinterpret_cast<HMODULE>(module);

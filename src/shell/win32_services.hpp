@@ -10,6 +10,14 @@
 
 namespace mr {
 
+// The program's 32-bit window handles as the system's HWND and back (see WidenWindowHandle).
+inline HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(WidenWindowHandle(window));
+}
+inline WindowHandle FromHwnd(HWND window) {
+    return NarrowWindowHandle(reinterpret_cast<std::intptr_t>(window));
+}
+
 class Win32Services final : public WindowsServices {
 public:
     // windowProcedure: the saver window's procedure, given to the class at registration.

@@ -18,6 +18,18 @@ namespace mr {
 
 // Window handles are 32-bit values on the saver's platform; 0 is the null window.
 using WindowHandle = std::uint32_t;
+
+// 64-bit Windows keeps every window handle within 32 significant bits, so that 32- and 64-bit
+// programs can hand windows to each other, and widens one to a pointer-sized HWND the way
+// HandleToLong and LongToHandle do: by sign extension. So HWND_TOPMOST, -1, stays -1, and a
+// handle at or above 0x80000000 becomes the negative value Windows gave it. Narrowing keeps the
+// low 32 bits. On 32-bit Windows both are the identity.
+constexpr std::intptr_t WidenWindowHandle(WindowHandle window) {
+    return static_cast<std::int32_t>(window);
+}
+constexpr WindowHandle NarrowWindowHandle(std::intptr_t window) {
+    return static_cast<WindowHandle>(static_cast<std::uintptr_t>(window));
+}
 // A loaded library, a registry key, an exported function: opaque, 0 when missing.
 using ModuleHandle = std::uintptr_t;
 using RegistryKey = std::uintptr_t;

@@ -47,8 +47,9 @@ void Say(const char* format, ...) {
     std::fflush(stdout);
 }
 
-unsigned long long HandleValue(HWND window) {
-    return static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window));
+// A window as the 32-bit number that programs of either width pass each other.
+unsigned long HandleValue(HWND window) {
+    return HandleToULong(window);
 }
 
 void PrintRect(const char* key, const RECT& r) {
@@ -74,7 +75,7 @@ int WindowInfo() {
         return 1;
     }
     Say("FOUND 1");
-    Say("HANDLE %llu", HandleValue(saver));
+    Say("HANDLE %lu", HandleValue(saver));
     wchar_t title[64] = {};
     GetWindowTextW(saver, title, 64);
     Say("TITLE_IS_MYSAVER %d", std::wcscmp(title, L"MySaver") == 0 ? 1 : 0);
@@ -117,7 +118,7 @@ void PumpFor(DWORD milliseconds) {
 }
 
 std::wstring HandleText(HWND window, const char* form) {
-    const auto value = static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(window));
+    const unsigned long value = HandleValue(window);
     wchar_t buffer[32] = {};
     const std::string f = form;
     if (f == "dollar") {
@@ -187,7 +188,7 @@ int Preview(int width, int height, const char* saverPath, const char* form, DWOR
     ClientToScreen(host, &origin);
     RECT client{};
     GetClientRect(host, &client);
-    Say("HOST %llu", HandleValue(host));
+    Say("HOST %lu", HandleValue(host));
     Say("CLIENT_ORIGIN %ld %ld", origin.x, origin.y);
     Say("CLIENT_SIZE %ld %ld", client.right, client.bottom);
 

@@ -66,7 +66,7 @@ extern "C" __attribute__((dllexport)) BOOL WINAPI VerifyScreenSavePwd(HWND owner
     const BOOL verified = answer[0] == '0' ? FALSE : TRUE;
     char line[128];
     std::snprintf(line, sizeof(line), "VerifyScreenSavePwd owner=%lu answer=%d",
-                  static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(owner)), verified);
+                  HandleToULong(owner), verified);
     AppendToLog(line);
     return verified;
 }
@@ -82,9 +82,8 @@ extern "C" __attribute__((dllexport)) DWORD WINAPI PwdChangePasswordA(LPCSTR key
         used += std::snprintf(line + used, sizeof(line) - static_cast<size_t>(used), "%02x",
                               static_cast<unsigned char>(*c));
     }
-    std::snprintf(
-        line + used, sizeof(line) - static_cast<size_t>(used), " owner=%lu reserved=%u,%u",
-        static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(owner)), reserved1, reserved2);
+    std::snprintf(line + used, sizeof(line) - static_cast<size_t>(used),
+                  " owner=%lu reserved=%u,%u", HandleToULong(owner), reserved1, reserved2);
     AppendToLog(line);
     return 0;
 }

@@ -37,11 +37,22 @@ def end_wine_session(env=None):
                    stderr=subprocess.DEVNULL, timeout=30, check=False)
 
 
+def is_64bit_program(path):
+    """Whether the PE file is a 64-bit program: its optional header's magic is PE32+ (0x20B)."""
+    with open(path, "rb") as program:
+        header = program.read(4096)
+    pe = int.from_bytes(header[0x3C:0x40], "little")
+    return header[pe:pe + 4] == b"PE\0\0" and header[pe + 24:pe + 26] == b"\x0b\x02"
+
+
 def system_directory():
-    """Where a 32-bit program's GetSystemDirectoryW points inside the prefix."""
-    prefix = os.environ["WINEPREFIX"]
-    wow = os.path.join(prefix, "drive_c", "windows", "syswow64")
-    return wow if os.path.isdir(wow) else os.path.join(prefix, "drive_c", "windows", "system32")
+    """Where the saver's GetSystemDirectoryW points inside the prefix: system32 for a 64-bit
+    saver; for a 32-bit one, syswow64 of a 64-bit prefix, or system32 of a 32-bit prefix."""
+    windows = os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows")
+    wow = os.path.join(windows, "syswow64")
+    if not is_64bit_program(SAVER) and os.path.isdir(wow):
+        return wow
+    return os.path.join(windows, "system32")
 
 
 def windows_path(unix_path):
@@ -143,7 +154,10 @@ class TwoMonitors(Display):
     XRANDR = ("--newmode 800x600_60 38.25 800 832 912 1024 600 603 607 624 -hsync +vsync",
               "--addmode DUMMY1 800x600_60",
               "--output DUMMY0 --mode 1280x1024 --pos 0x0 --output DUMMY1 --mode 800x600_60 "
-              "--right-of DUMMY0")
+              "--right-of DUMMY0",
+              # A query probes the outputs anew. Without it the server's current configuration,
+              # which Wine reads, still shows one monitor (seen under 64-bit Wine 8.0).
+              "--query")
 
     def __init__(self):
         super().__init__(2080, 1024)
@@ -159,7 +173,8 @@ class TwoMonitors(Display):
 
     def set_up_screen(self):
         for args in self.XRANDR:
-            subprocess.run(["xrandr", *args.split()], env=self.env, check=True, timeout=30)
+            subprocess.run(["xrandr", *args.split()], env=self.env, check=True, timeout=30,
+                           stdout=subprocess.DEVNULL)
 
     def __exit__(self, *exc):
         super().__exit__(*exc)
@@ -338,6 +353,7 @@ class Scene:
         self.figure = [tuple(int(v) for v in f) for f in facts.get("FIGURE", [])]
         self.covers = [tuple(int(v) for v in c) for c in facts.get("COVER", [])]
         self.texts = [tuple(int(v) for v in t) for t in facts.get("TEXT", [])]
+        self.face = " ".join(facts.get("FACE", [[]])[0])
 
     def covered(self, x, y):
         return any(left <= x < right and top <= y < bottom

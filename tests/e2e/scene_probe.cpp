@@ -179,6 +179,15 @@ int main(int argc, char** argv) {
     HGDIOBJ previous = SelectObject(dc, dib);
     {
         ProbeSurface surface(dc, GetModuleHandleW(nullptr));
+        // The face the system gives the paint's font: the measured positions hold for that face.
+        const HGDIOBJ font =
+            reinterpret_cast<HGDIOBJ>(surface.CreateFontFromTemplate(mr::InitialFontTemplate()));
+        const HGDIOBJ before = SelectObject(dc, font);
+        wchar_t face[LF_FACESIZE] = {};
+        GetTextFaceW(dc, LF_FACESIZE, face);
+        std::printf("FACE %ls\n", face);
+        SelectObject(dc, before);
+        DeleteObject(font);
         mr::PaintScene(surface, inputs);
         for (const Box& b : surface.covers) {
             std::printf("COVER %ld %ld %ld %ld\n", b.left, b.top, b.right, b.bottom);

@@ -52,6 +52,7 @@ class FullScreenScene(unittest.TestCase):
                 time.sleep(2)  # the first paint
                 image, moment = harness.settled_screenshot(display)
                 scene = harness.probe_scene(display, width, height, False, moment)
+                self.assertEqual(scene.face, "Tahoma", "the dial is not drawn in Tahoma")
                 self.check_scene(image, scene, width, height, time.strftime("%H:%M", moment))
                 display.xdotool("key", "space")
                 self.assertTrue(saver.exited_within(10), "a key did not close the saver")

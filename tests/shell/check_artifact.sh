@@ -1,19 +1,34 @@
 #!/usr/bin/env bash
-# memory-rhythms.scr must be a 32-bit i386 GUI PE whose imports are all system DLLs (it is copied
-# alone into the system folder, with no MinGW runtime beside it) and functions that Windows XP SP3
-# has, carrying its version resource and the three rating bitmaps; nothing in it may depend on
-# where or when it was built.
-# Usage: check_artifact.sh <objdump> <memory-rhythms.scr> <version>
+# A build of memory-rhythms.scr must be a GUI PE of its architecture (x86: PE32 for i386; x64:
+# PE32+ for x86-64) whose imports are all system DLLs (it is copied alone into the system folder,
+# with no MinGW runtime beside it) and functions that the oldest Windows of that architecture has
+# (x86: Windows XP SP3; x64: Windows XP x64 Edition and Server 2003 SP1), asking for no newer
+# subsystem than that Windows, and carrying its version resource and the three rating bitmaps;
+# nothing in it may depend on where or when it was built.
+# Usage: check_artifact.sh <objdump> <x86|x64> <memory-rhythms.scr> <version>
 set -uo pipefail
 objdump=$1
-saver=$2
-version=$3
+arch=$2
+saver=$3
+version=$4
+
+# Per architecture: objdump's file format, the optional header's magic, the oldest Windows, and
+# its subsystem version (XP is 5.1; XP x64 Edition and Server 2003 are 5.2).
+case "$arch" in
+    x86) format=pei-i386 magic=PE32 oldest="Windows XP SP3" newest_subsystem=(5 1) ;;
+    x64) format=pei-x86-64 magic=PE32+ oldest="Windows XP x64 Edition" newest_subsystem=(5 2) ;;
+    *)
+        echo "usage: check_artifact.sh <objdump> <x86|x64> <memory-rhythms.scr> <version>" >&2
+        exit 2
+        ;;
+esac
 
 headers=$("$objdump" -p "$saver") || exit 1
 status=0
-grep -q 'file format pei-i386' <<<"$headers" || { echo "FAIL: not pei-i386"; status=1; }
-grep -q 'Magic.*(PE32)' <<<"$headers" || { echo "FAIL: not PE32"; status=1; }
+grep -qF "file format $format" <<<"$headers" || { echo "FAIL: not $format"; status=1; }
+grep -qF "($magic)" <<<"$headers" || { echo "FAIL: not $magic"; status=1; }
 grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || { echo "FAIL: not a GUI program"; status=1; }
+((status)) || echo "ok: a $magic ($format) GUI program"
 
 mapfile -t dlls < <(awk '/DLL Name:/ { print tolower($3) }' <<<"$headers")
 if ((${#dlls[@]} == 0)); then
@@ -27,16 +42,17 @@ for dll in "${dlls[@]}"; do
     esac
 done
 
-# Each imported function must be one that Windows XP SP3 exports (xp_imports.txt beside this
-# script): one missing import, and the loader refuses the saver there.
-allowed="$(dirname "${BASH_SOURCE[0]}")/xp_imports.txt"
+# Each imported function must be one that the oldest Windows of the architecture exports
+# (imports_<arch>.txt beside this script): one missing import, and the loader refuses the saver
+# there.
+allowed="$(dirname "${BASH_SOURCE[0]}")/imports_${arch}.txt"
 mapfile -t imports < <(awk '/^The Import Tables/ { inside = 1; next } /^The / { inside = 0 }
     inside && /DLL Name:/ { dll = tolower($3); next }
     inside && dll != "" && /^\t[0-9a-f]+\t/ { print dll, $NF }' <<<"$headers")
 unlisted=0
 for import in "${imports[@]}"; do
     if ! grep -v '^#' "$allowed" | grep -qxF "$import"; then
-        echo "FAIL: imports $import, which is not on the list of Windows XP SP3 exports"
+        echo "FAIL: imports $import, which is not on the list of $oldest exports"
         unlisted=1
     fi
 done
@@ -46,16 +62,18 @@ if ((${#imports[@]} == 0)); then
 elif ((unlisted)); then
     status=1
 else
-    echo "ok: all ${#imports[@]} imported functions are Windows XP SP3 exports"
+    echo "ok: all ${#imports[@]} imported functions are $oldest exports"
 fi
 
-# Nor does Windows XP load a program that asks for a subsystem newer than its own, 5.1.
+# Nor does that Windows load a program that asks for a subsystem newer than its own.
 major=$(awk '/MajorSubsystemVersion/ { print $2 }' <<<"$headers")
 minor=$(awk '/MinorSubsystemVersion/ { print $2 }' <<<"$headers")
-if [[ -n "$major" && -n "$minor" ]] && ((major < 5 || (major == 5 && minor <= 1))); then
+top_major=${newest_subsystem[0]} top_minor=${newest_subsystem[1]}
+if [[ "$major" =~ ^[0-9]+$ && "$minor" =~ ^[0-9]+$ ]] &&
+    ((major < top_major || (major == top_major && minor <= top_minor))); then
     echo "ok: subsystem version $major.$minor"
 else
-    echo "FAIL: subsystem version '$major.$minor', newer than Windows XP's 5.1"
+    echo "FAIL: subsystem version '$major.$minor', newer than $oldest's $top_major.$top_minor"
     status=1
 fi
 

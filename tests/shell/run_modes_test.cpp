@@ -177,19 +177,25 @@ TEST_F(RunModes, PreviewParentFromTheSecondArgumentOrTheForegroundWindow) {
         std::u16string commandLine;
         WindowHandle parent;
     } const cases[] = {
-        {u"s.scr /p 1234", 0x4D2},        {u"s.scr /p $4D2", 0x4D2},
-        {u"s.scr /p x4D2", 0x4D2},        {u"s.scr /p 0x4D2", 0x4D2},
-        {u"s.scr /p 1234abc", 0x4D2},     {u"s.scr /p \" 1234\"", 0x4D2},
+        {u"s.scr /p 1234", 0x4D2},
+        {u"s.scr /p $4D2", 0x4D2},
+        {u"s.scr /p x4D2", 0x4D2},
+        {u"s.scr /p 0x4D2", 0x4D2},
+        {u"s.scr /p 1234abc", 0x4D2},
+        {u"s.scr /p \" 1234\"", 0x4D2},
         {u"s.scr /p 4294968530", 0x4D2},  // 2^32 + 1234: the low 32 bits
-        {u"s.scr /p -4294966062", 0x4D2}, {u"s.scr /p:1234", kForeground},
-        {u"s.scr /p", kForeground},       {u"s.scr", kForeground},
+        {u"s.scr /p -4294966062", 0x4D2},
+        {u"s.scr /p:1234", kForeground},
+        {u"s.scr /p", kForeground},
+        {u"s.scr", kForeground},
+        {u"s.scr /p 2147484882", 0x800004D2},  // 2^31 + 1234: at or above 0x80000000
     };
     for (const Case& c : cases) {
         FakeServices fake;
         SaverState fresh;
         Shell freshShell{fake, fresh};
         fake.foregroundWindow = kForeground;
-        fake.windows = {0x4D2, kForeground};
+        fake.windows = {0x4D2, 0x800004D2, kForeground};
         RunPreview(freshShell, c.commandLine);
         ASSERT_EQ(fake.creations.size(), 1U) << testing::Narrow(c.commandLine);
         EXPECT_EQ(fake.creations[0].parent, c.parent) << testing::Narrow(c.commandLine);

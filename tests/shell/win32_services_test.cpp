@@ -57,6 +57,23 @@ TEST_F(RealServices, TimeSeparatorOfTheUsersLocaleIsOneCharacter) {
     EXPECT_EQ(services.GetThreadLocale(), ::GetUserDefaultLCID());
 }
 
+TEST(WindowHandles, WidenAndNarrowAsWindowsDoes) {
+    struct Case {
+        WindowHandle handle;
+        HWND hwnd;
+    } const cases[] = {
+        {0, nullptr},
+        {0x4D2, static_cast<HWND>(LongToHandle(0x4D2))},
+        {0x7FFFFFFF, static_cast<HWND>(LongToHandle(0x7FFFFFFF))},
+        {0x800004D2, static_cast<HWND>(LongToHandle(static_cast<LONG>(0x800004D2U)))},
+        {win::kHwndTopmost, HWND_TOPMOST},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ToHwnd(c.handle), c.hwnd) << std::hex << c.handle;
+        EXPECT_EQ(FromHwnd(c.hwnd), c.handle) << std::hex << c.handle;
+    }
+}
+
 TEST_F(RealServices, SystemLibrariesLoadByFullPath) {
     const std::u16string directory = services.GetSystemDirectoryW();
     ASSERT_FALSE(directory.empty());

@@ -18,12 +18,13 @@
 
 namespace {
 
+// Window handles travel as 32-bit numbers, widened and narrowed as Windows does it.
 HWND FromDecimal(const char* text) {
-    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::strtoul(text, nullptr, 10)));
+    return static_cast<HWND>(LongToHandle(static_cast<LONG>(std::strtoul(text, nullptr, 10))));
 }
 
 unsigned long ToDecimal(HWND window) {
-    return static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(window));
+    return HandleToULong(window);
 }
 
 BOOL CALLBACK FindSaverChild(HWND topLevel, LPARAM result) {

@@ -2,7 +2,8 @@
 # The setup program and its uninstaller, run for real under Wine, silently, in a fresh copy of the
 # environment's Wine prefix (WINEPREFIX) on its display (DISPLAY).
 #
-#   installer_test.sh <case> <memory-rhythms-setup.exe> <the .scr it was built from> <version>
+#   installer_test.sh <case> <x86|x64> <memory-rhythms-setup-*.exe> <the .scr it was built from>
+#                     <version>
 #
 # Cases:
 #   install_uninstall  install over a chosen saver, check file, selection and uninstall entry, run
@@ -18,13 +19,16 @@
 #   signed             the package step's signing with a throwaway self-signed certificate: the
 #                      saver, the setup program and the uninstaller it installs verify against it,
 #                      and the signed saver, installed, runs and closes on a key
+#   replace_x86        (x64) over what the x86 setup program left on 64-bit Windows, the 32-bit
+#                      saver in SysWOW64, selected, with its entry and uninstaller: one saver, one
+#                      entry, the selection on the 64-bit file; its uninstaller removes everything
 set -uo pipefail
 
-if (($# != 4)); then
-    echo "usage: $0 <case> <setup.exe> <saver.scr> <version>" >&2
+if (($# != 5)); then
+    echo "usage: $0 <case> <x86|x64> <setup.exe> <saver.scr> <version>" >&2
     exit 2
 fi
-case_name=$1 setup=$2 saver=$3 version=$4
+case_name=$1 arch=$2 setup=$3 saver=$4 version=$5
 
 for tool in wine wineserver xdotool cmp; do
     command -v "$tool" >/dev/null || { echo "SETUP: $tool is missing" >&2; exit 1; }
@@ -68,20 +72,30 @@ lower() { tr '[:upper:]' '[:lower:]' <<<"$1"; }
 
 w() { timeout 60 wine "$@"; }
 
-# 32-bit programs see System32 as SysWOW64 in a 64-bit prefix; the installed file must be there.
-if grep -q '^#arch=win64' "$WINEPREFIX/system.reg"; then
-    saver_dir="$drive_c/windows/syswow64"
+# The 64-bit setup program puts the saver into the real System32, its uninstaller into Program
+# Files and its entry into the 64-bit registry. 32-bit programs see System32 as SysWOW64 in a
+# 64-bit prefix: the 32-bit one puts the saver there, and its uninstaller where 32-bit programs go.
+wow64_dir="$drive_c/windows/syswow64"
+if [[ "$arch" == x64 ]]; then
+    saver_dir="$drive_c/windows/system32"
+    saver_windows_path='c:\windows\system32\memory-rhythms.scr'
+    other_dir="$wow64_dir"
+    program_files='Program Files'
+    registry_view=64
+elif grep -q '^#arch=win64' "$WINEPREFIX/system.reg"; then
+    saver_dir="$wow64_dir"
     saver_windows_path='c:\windows\syswow64\memory-rhythms.scr'
     other_dir="$drive_c/windows/system32"
+    program_files='Program Files (x86)'
+    registry_view=32
 else
     saver_dir="$drive_c/windows/system32"
     saver_windows_path='c:\windows\system32\memory-rhythms.scr'
     other_dir=""
+    program_files='Program Files'
+    registry_view=32
 fi
 installed="$saver_dir/memory-rhythms.scr"
-# The uninstaller goes where 32-bit programs go.
-program_files='Program Files (x86)'
-[[ -n "$other_dir" ]] || program_files='Program Files'
 install_dir="$drive_c/$program_files/Memory Rhythms"
 uninstaller_windows_path="C:\\$program_files\\Memory Rhythms\\uninstall.exe"
 
@@ -106,7 +120,7 @@ set_screen_saver() { w reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "$1" 
 clear_screen_saver() { w reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1; }
 # The whole of the user's desktop settings, to show that nothing else in them changed.
 desktop_snapshot() { w reg query "$desktop_key" /s | tr -d '\r'; }
-uninstall_entry() { w reg query "$uninstall_key" /reg:32 2>/dev/null | tr -d '\r'; }
+uninstall_entry() { w reg query "$uninstall_key" /reg:$registry_view 2>/dev/null | tr -d '\r'; }
 # Ends when every program of the test's prefix has ended: the uninstaller runs on from a copy of
 # itself in the temporary folder after the program that was started returns.
 wait_for_prefix() { timeout 60 wineserver -w || fail "programs of the prefix still running after 60 s"; }
@@ -139,7 +153,7 @@ check_installed_file() {
         fail "${installed#"$drive_c"/} is missing or differs from $saver"
     fi
     if [[ -n "$other_dir" && -e "$other_dir/memory-rhythms.scr" ]]; then
-        fail "the saver was written to the 64-bit system folder too (WOW64 redirection off?)"
+        fail "the saver was written to ${other_dir#"$drive_c"/} too"
     fi
 }
 
@@ -162,7 +176,7 @@ check_selected() {
 
 check_uninstall_entry() {
     local entry size uninstaller icon
-    entry=$(uninstall_entry) || { fail "no uninstall entry $uninstall_key (32-bit view)"; return; }
+    entry=$(uninstall_entry) || { fail "no uninstall entry $uninstall_key ($registry_view-bit view)"; return; }
     expect_eq DisplayName "$(value_of DisplayName <<<"$entry")" "Memory Rhythms"
     expect_eq DisplayVersion "$(value_of DisplayVersion <<<"$entry")" "$version"
     expect_eq Publisher "$(value_of Publisher <<<"$entry")" "the Memory Rhythms authors"
@@ -390,11 +404,11 @@ signed)
     source "$MR_ROOT/scripts/lib/package.sh"
     sign_with_throwaway() (
         export MR_SIGN_PKCS12="$work/signer.p12" MR_SIGN_PASSWORD=throwaway
-        mr_make_signed "$saver" "$version" "$work/signed"
+        mr_make_signed "$arch" "$saver" "$version" "$work/signed"
     )
     expect "the package step signs the saver and the setup program" sign_with_throwaway
     saver="$work/signed/memory-rhythms.scr"
-    setup="$work/signed/memory-rhythms-setup.exe"
+    setup="$work/signed/memory-rhythms-setup-$arch.exe"
     expect "the saver's signature verifies" signature_verifies "$saver"
     expect "the setup program's signature verifies" signature_verifies "$setup"
     set_screen_saver "$previous"
@@ -405,6 +419,30 @@ signed)
     check_saver_runs
     uninstall_quietly
     check_removed
+    ;;
+replace_x86)
+    [[ "$arch" == x64 ]] || { echo "SETUP: replace_x86 is a case of the x64 setup program" >&2; exit 1; }
+    # What the x86 setup program leaves on 64-bit Windows (its bytes matter to no one here).
+    earlier_dir="$drive_c/Program Files (x86)/Memory Rhythms"
+    mkdir -p "$earlier_dir" && cp "$saver" "$wow64_dir/memory-rhythms.scr" &&
+        cp "$saver" "$earlier_dir/uninstall.exe"
+    for value in "DisplayName Memory Rhythms" "PreviousScreenSaver $previous" \
+        'InstallLocation C:\Program Files (x86)\Memory Rhythms'; do
+        w reg add "$uninstall_key" /reg:32 /v "${value%% *}" /t REG_SZ /d "${value#* }" /f >/dev/null
+    done
+    set_screen_saver 'C:\windows\SysWOW64\memory-rhythms.scr'
+    # /NOSELECT: the selection moves because the old file goes, not because setup selects.
+    install /NOSELECT
+    check_installed_file
+    check_selected
+    expect "the 32-bit saver is gone from SysWOW64" test ! -e "$wow64_dir/memory-rhythms.scr"
+    expect "the earlier uninstaller and its folder are gone" test ! -e "$earlier_dir"
+    expect_eq "uninstall entries, both registry views" "$(count_entries)" 1
+    check_uninstall_entry
+    uninstall_quietly
+    check_removed
+    expect_eq "SCRNSAVE.EXE after uninstall: the one before the first install" "$(screen_saver)" \
+        "$previous"
     ;;
 *)
     echo "unknown case $case_name" >&2
