@@ -4,7 +4,7 @@
 // program logic. Reports both medians and their ratio, and the paint against its floor: the replay
 // plus the rhythm figure's points, the x87 arithmetic the dial's exactness requires, which no
 // paint can do without. Runs under Wine:
-//   wine build/win32/bench/paint_bench.exe [repetitions] [WIDTHxHEIGHT]
+//   wine build/win64/bench/paint_bench.exe [repetitions] [WIDTHxHEIGHT]   (or build/win32/...)
 // MR_PREVIEW=1 paints the preview scene instead (e.g. at 152x112).
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

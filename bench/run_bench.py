@@ -561,7 +561,7 @@ METHOD = """
   median over the runs. The ratio to the floor is the figure that counts: the paint's own logic on
   top of the work no paint can skip. The figure's 8,799 points, each an x87 `fsincos` in extended
   precision followed by six roundings to double, are fixed bit for bit by the dial's definition
-  and cost the same at every size (about 0.5 ms under 64-bit Wine); at full screen they are a
+  and cost about the same at every size (0.5 to 0.8 ms under 64-bit Wine); at full screen they are a
   sixth of the GDI work, so a paint that did nothing but the replay and the points would still be
   well above the bare replay. No paint can go below replay plus points, so the targets are set
   over that floor: 1.05 at full screen, 1.10 for the preview (the preview scene, background, ring
