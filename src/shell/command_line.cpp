@@ -1,5 +1,7 @@
 #include "shell/command_line.hpp"
 
+#include <limits>
+
 namespace mr {
 
 namespace {
@@ -151,6 +153,28 @@ Integer64Reading ReadInteger64(std::u16string_view text) {
     }
     const bool whole = i == text.size() && anyDigit;
     return {static_cast<std::int64_t>(value), whole ? 0 : i + 1};
+}
+
+std::uint32_t ReadHandleArgument(std::u16string_view text) {
+    std::size_t i = 0;
+    while (At(text, i) == u' ') {
+        ++i;
+    }
+    constexpr std::uint64_t kMaximum = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t value = 0;
+    for (int digit = DigitValue(At(text, i), false); digit >= 0;
+         digit = DigitValue(At(text, ++i), false)) {
+        const auto unit = static_cast<std::uint64_t>(digit);
+        if (value > (kMaximum - unit) / 10U) {
+            value = 0;  // past 2^64 - 1: not a handle printed unsigned
+            break;
+        }
+        value = value * 10U + unit;
+    }
+    if (value <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+        value = static_cast<std::uint64_t>(ReadInteger64(text).value);
+    }
+    return static_cast<std::uint32_t>(value);
 }
 
 }  // namespace mr

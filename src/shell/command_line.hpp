@@ -42,4 +42,10 @@ struct Integer64Reading {
 // stops before a digit that could take the value past the signed 64-bit range.
 Integer64Reading ReadInteger64(std::u16string_view text);
 
+// A window handle given on the command line: the low 32 bits of its ReadInteger64 reading. A
+// 64-bit settings dialog may also print a sign-extended handle unsigned, 0xFFFFFFFF80020000 as
+// "18446744071562199040", past the signed range: a run of decimal digits (after blanks, with no
+// sign or prefix) of such a value is read as the unsigned 64-bit number it writes.
+std::uint32_t ReadHandleArgument(std::u16string_view text);
+
 }  // namespace mr

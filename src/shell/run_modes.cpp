@@ -80,10 +80,9 @@ void RunFullScreen(Shell& shell) {
 void RunPreview(Shell& shell, std::u16string_view commandLine) {
     WindowsServices& services = shell.services;
     shell.state.previewMode = true;
-    const WindowHandle parent =
-        ArgumentCount(commandLine) >= 2
-            ? static_cast<WindowHandle>(ReadInteger64(ArgumentAt(commandLine, 2)).value)
-            : services.GetForegroundWindow();
+    const WindowHandle parent = ArgumentCount(commandLine) >= 2
+                                    ? ReadHandleArgument(ArgumentAt(commandLine, 2))
+                                    : services.GetForegroundWindow();
     if (!services.IsWindow(parent)) {
         return;
     }

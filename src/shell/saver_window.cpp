@@ -42,6 +42,13 @@ std::intptr_t OnNcHitTest() {
     return win::kHtClient;
 }
 
+std::intptr_t OnNcActivate() {
+    // Answered when the window is about to lose activation too: 0 there would veto the change,
+    // and the saver would keep the activation that another program, or the dial's own window on
+    // another monitor, is being given. The window has no frame to repaint.
+    return 1;
+}
+
 std::intptr_t OnDestroy(Shell& shell) {
     shell.services.PostQuitMessage(0);
     return 0;
@@ -129,6 +136,8 @@ std::intptr_t SaverWindowProc(Shell& shell, const WindowMessage& message) noexce
                 return OnNcCreate();
             case win::kWmNcHitTest:
                 return OnNcHitTest();
+            case win::kWmNcActivate:
+                return OnNcActivate();
             case win::kWmDestroy:
                 return OnDestroy(shell);
             case win::kWmPaint:

@@ -2,21 +2,36 @@
 // runtime of this toolchain brings along imports GetTickCount64, which Windows has only since
 // Vista; the loader refuses a program with an import it cannot bind, before any of its code runs.
 // This file fills the library's import slot itself: the real function where the system has it,
-// GetTickCount widened to 64 bits where it does not. The saver never waits on the library's timed
-// operations, so the 49.7-day wrap of the fallback cannot reach it.
+// GetTickCount widened to 64 bits where it does not, counting its 49.7-day wraps so that the
+// library's timed waits never see time run backwards.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
+
+#include "shell/tick_count_widening.hpp"
 
 namespace {
 
 using TickCount64Function = ULONGLONG(WINAPI*)();
 
+// The widened count handed out last, shared by every thread that asks.
+constinit std::atomic<std::uint64_t> lastTickCount{0};
+
 ULONGLONG WINAPI TickCount64Fallback() {
-    return ::GetTickCount();
+    std::uint64_t last = lastTickCount.load();
+    for (;;) {
+        // Read after the last count was loaded, so that a smaller reading is a wrap and not a
+        // reading that another thread took earlier and handed out later. When another thread
+        // has handed one out meanwhile, read again against it.
+        const std::uint64_t widened = mr::WidenTickCount(last, ::GetTickCount());
+        if (lastTickCount.compare_exchange_weak(last, widened)) {
+            return widened;
+        }
+    }
 }
 
 // Looked up at the first call; two threads that race there find the same answer.

@@ -46,6 +46,7 @@ inline constexpr std::uint32_t kWmActivateApp = 0x001C;
 inline constexpr std::uint32_t kWmNcCreate = 0x0081;
 inline constexpr std::uint32_t kWmNcHitTest = 0x0084;
 inline constexpr std::intptr_t kHtClient = 1;
+inline constexpr std::uint32_t kWmNcActivate = 0x0086;
 inline constexpr std::uint32_t kWmKeyDown = 0x0100;
 inline constexpr std::uint32_t kWmSysKeyDown = 0x0104;
 inline constexpr std::uint32_t kWmSysCommand = 0x0112;

@@ -6,9 +6,10 @@
 //       monitor's.
 //   e2e_host preview <width> <height> <saver.scr> <handle-form> <hold-ms>
 //       Makes a host window of width x height inside a top-level window, starts the saver with
-//       "/p <handle>" (handle-form: dec, dollar, x, X, 0x, 0X), reports where the client area is
-//       on the screen, keeps the window for hold-ms, reports whether the saver and its window are
-//       still there, destroys the host window and reports how the saver ended.
+//       "/p <handle>" (handle-form: dec, dollar, x, X, 0x, 0X, unsigned64, negative), reports
+//       where the client area is on the screen, keeps the window for hold-ms, reports whether the
+//       saver and its window are still there, destroys the host window and reports how the saver
+//       ended.
 //   e2e_host foreground <saver.scr> [steal-after-ms]
 //       Makes a top-level window the foreground window, runs the saver with "/s" until it ends,
 //       and reports whether that window has the foreground again. With steal-after-ms, it takes
@@ -131,6 +132,11 @@ std::wstring HandleText(HWND window, const char* form) {
         std::swprintf(buffer, 32, L"0x%lx", value);
     } else if (f == "0X") {
         std::swprintf(buffer, 32, L"0X%lX", value);
+    } else if (f == "unsigned64") {
+        // The 20 digits of a handle widened with its upper half set, printed unsigned.
+        return std::to_wstring(0xFFFFFFFF00000000ULL | value);
+    } else if (f == "negative") {
+        return std::to_wstring(static_cast<long long>(value) - 0x100000000LL);
     } else {
         std::swprintf(buffer, 32, L"%lu", value);
     }

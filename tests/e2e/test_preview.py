@@ -60,8 +60,9 @@ class Preview(unittest.TestCase):
         self.assertEqual(exit_facts[:2], ["1", "0"], f"{form}: did not end with exit code 0")
         self.assertLess(int(exit_facts[2]), 5000)
 
-    def test_hexadecimal_forms_of_the_handle(self):
-        for form in ["dollar", "x", "X", "0x", "0X"]:
+    def test_printed_forms_of_the_handle(self):
+        # Hexadecimal, and the decimal forms of a 64-bit handle with its upper half set.
+        for form in ["dollar", "x", "X", "0x", "0X", "unsigned64", "negative"]:
             with self.subTest(form=form):
                 self.run_preview(form, 300)
 

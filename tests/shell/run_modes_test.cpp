@@ -189,13 +189,18 @@ TEST_F(RunModes, PreviewParentFromTheSecondArgumentOrTheForegroundWindow) {
         {u"s.scr /p", kForeground},
         {u"s.scr", kForeground},
         {u"s.scr /p 2147484882", 0x800004D2},  // 2^31 + 1234: at or above 0x80000000
+        // 0x80020000 as a 64-bit dialog may print it: sign-extended, unsigned or signed.
+        {u"s.scr /p 18446744071562199040", 0x80020000},
+        {u"s.scr /p -2147352576", 0x80020000},
+        {u"s.scr /p 2147614720", 0x80020000},
+        {u"s.scr /p 18446744073709551615", 0xFFFFFFFF},  // 2^64 - 1
     };
     for (const Case& c : cases) {
         FakeServices fake;
         SaverState fresh;
         Shell freshShell{fake, fresh};
         fake.foregroundWindow = kForeground;
-        fake.windows = {0x4D2, 0x800004D2, kForeground};
+        fake.windows = {0x4D2, 0x800004D2, 0x80020000, 0xFFFFFFFF, kForeground};
         RunPreview(freshShell, c.commandLine);
         ASSERT_EQ(fake.creations.size(), 1U) << testing::Narrow(c.commandLine);
         EXPECT_EQ(fake.creations[0].parent, c.parent) << testing::Narrow(c.commandLine);

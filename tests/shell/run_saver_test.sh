@@ -127,7 +127,7 @@ fi
 report=$(wine "$probe" | tr -d '\r')
 read -r width height < <(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[1], size[2] }')
 expected="window=found rect=0,0,${width},${height} topmost=1 visible=1 popup=1 child=0 disabled=0"
-expected+=" parent=0 placed=0 screen=${width}x${height}"
+expected+=" parent=0 placed=0 screen=${width}x${height} ncactivate=1"
 if [[ "$report" == "$expected" ]]; then
     pass "/s: $report"
 else

@@ -128,13 +128,15 @@ TEST_F(SaverWindow, EveryMessageIsAnsweredWithoutTheDefaultProcedureButMonitorPo
         {{kWindow, 0x0101}, 0, {}},     // WM_KEYUP
         {{kWindow, 0x0105}, 0, {}},     // WM_SYSKEYUP
         {{kWindow, 0x001C, 1}, 0, {}},  // WM_ACTIVATEAPP: the saver comes to the front
-        {{kWindow, 0x0202}, 0, {}},     // WM_LBUTTONUP
-        {{kWindow, 0x0203}, 0, {}},     // WM_LBUTTONDBLCLK
-        {{kWindow, 0x020A}, 0, {}},     // WM_MOUSEWHEEL
-        {{kWindow, 0x020B}, 0, {}},     // WM_XBUTTONDOWN
-        {{kWindow, 0x0012}, 0, {}},     // WM_QUIT
-        {{kWindow, 0x0011}, 1, {}},     // WM_QUERYENDSESSION: never holds up a log-off or shutdown
-        {{kWindow, 0x0016}, 0, {}},     // WM_ENDSESSION
+        {{kWindow, 0x0086, 0}, 1, {}},  // WM_NCACTIVATE: letting activation go, never a veto
+        {{kWindow, 0x0086, 1}, 1, {}},
+        {{kWindow, 0x0202}, 0, {}},  // WM_LBUTTONUP
+        {{kWindow, 0x0203}, 0, {}},  // WM_LBUTTONDBLCLK
+        {{kWindow, 0x020A}, 0, {}},  // WM_MOUSEWHEEL
+        {{kWindow, 0x020B}, 0, {}},  // WM_XBUTTONDOWN
+        {{kWindow, 0x0012}, 0, {}},  // WM_QUIT
+        {{kWindow, 0x0011}, 1, {}},  // WM_QUERYENDSESSION: never holds up a log-off or shutdown
+        {{kWindow, 0x0016}, 0, {}},  // WM_ENDSESSION
         // WM_SYSCOMMAND: the monitor may power down; starting the saver again, closing, the
         // window menu and moving are swallowed.
         {{kWindow, 0x0112, 0xF170, 2}, 0x5A, {"DefWindowProcW(0x2002, 0x112, 0xf170, 2)"}},

@@ -1,7 +1,8 @@
 // Asks the system, from inside Wine, about windows of the running saver test:
 //   window_probe              one line on the saver's window: rectangle, topmost, visible, popup,
 //                             child, disabled, its parent, whether it sits at the parent's client
-//                             origin with the parent's window size, and the screen size
+//                             origin with the parent's window size, the screen size, and
+//                             whether it answers WM_NCACTIVATE(FALSE) with non-zero
 //   window_probe host         shows a plain white 320x240 window at (100, 100), the stand-in for
 //                             the system's preview window, prints its decimal handle and runs
 //                             until the window is closed
@@ -70,13 +71,16 @@ int Report() {
                      ? 1
                      : 0;
     }
+    // Whether the window lets activation go: a zero answer would veto it on Windows.
+    const LRESULT letsGo = ::SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
     std::printf(
         "window=found rect=%ld,%ld,%ld,%ld topmost=%d visible=%d popup=%d child=%d disabled=%d "
-        "parent=%lu placed=%d screen=%dx%d\n",
+        "parent=%lu placed=%d screen=%dx%d ncactivate=%d\n",
         rect.left, rect.top, rect.right, rect.bottom, (exStyle & WS_EX_TOPMOST) != 0 ? 1 : 0,
         ::IsWindowVisible(window) != FALSE ? 1 : 0, (style & WS_POPUP) != 0 ? 1 : 0,
         (style & WS_CHILD) != 0 ? 1 : 0, (style & WS_DISABLED) != 0 ? 1 : 0, ToDecimal(parent),
-        placed, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+        placed, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+        letsGo != 0 ? 1 : 0);
     return 0;
 }
 
