@@ -4,8 +4,10 @@
 // program logic. Reports both medians and their ratio, and the paint against its floor: the replay
 // plus the rhythm figure's points, the x87 arithmetic the dial's exactness requires, which no
 // paint can do without. Runs under Wine:
-//   wine build/win64/bench/paint_bench.exe [repetitions] [WIDTHxHEIGHT]   (or build/win32/...)
-// MR_PREVIEW=1 paints the preview scene instead (e.g. at 152x112).
+//   wine build/win64/bench/paint_bench.exe [repetitions] [WIDTHxHEIGHT] [DPI]   (or
+//   build/win32/...)
+// MR_PREVIEW=1 paints the preview scene instead (e.g. at 152x112). The DPI (96 unless told) is the
+// display scale the dial is drawn at, 192 for 200 %.
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -47,9 +49,11 @@ enum class Op : std::uint8_t {
     MoveTo,
     LineTo,
     SetPixel,
+    FillRect,
     MeasureText,
     WriteText,
     BitBlt,
+    StretchBlt,
 };
 
 // One raw GDI call. Objects are named by their slot: created objects fill their slot when the
@@ -60,6 +64,8 @@ struct RawCall {
     int b = 0;
     int c = 0;
     int d = 0;
+    int e = 0;
+    int f = 0;
     COLORREF colour = 0;
     std::size_t slot = 0;
     std::size_t item = 0;  // index of the font or text
@@ -102,9 +108,9 @@ public:
         Add(call);
         return handle;
     }
-    mr::GdiHandle CreatePen(mr::RgbColour colour) override {
-        const mr::GdiHandle handle = inner_.CreatePen(colour);
-        RawCall call{Op::CreatePen};
+    mr::GdiHandle CreatePen(mr::RgbColour colour, int width) override {
+        const mr::GdiHandle handle = inner_.CreatePen(colour, width);
+        RawCall call{Op::CreatePen, width};
         call.colour = Colorref(colour);
         call.slot = NewSlot(handle);
         Add(call);
@@ -177,6 +183,12 @@ public:
         call.colour = Colorref(colour);
         Add(call);
     }
+    void FillRectangle(int left, int top, int right, int bottom, mr::GdiHandle brush) override {
+        inner_.FillRectangle(left, top, right, bottom, brush);
+        RawCall call{Op::FillRect, left, top, right, bottom};
+        call.slot = SlotOf(brush);
+        Add(call);
+    }
     mr::TextExtent MeasureText(std::u16string_view text) override {
         recording_.texts.emplace_back(text.begin(), text.end());
         RawCall call{Op::MeasureText};
@@ -194,6 +206,11 @@ public:
     void CopyFromMemoryDc(int x, int y, int width, int height) override {
         inner_.CopyFromMemoryDc(x, y, width, height);
         Add({Op::BitBlt, x, y, width, height});
+    }
+    void StretchFromMemoryDc(int x, int y, int width, int height, int sourceWidth,
+                             int sourceHeight) override {
+        inner_.StretchFromMemoryDc(x, y, width, height, sourceWidth, sourceHeight);
+        Add({Op::StretchBlt, x, y, width, height, sourceWidth, sourceHeight});
     }
 
 private:
@@ -227,7 +244,7 @@ public:
     void CreateMemoryDc() override {}
     void DeleteMemoryDc() override {}
     mr::GdiHandle CreateFontFromTemplate(const mr::FontTemplate&) override { return ++next_; }
-    mr::GdiHandle CreatePen(mr::RgbColour) override { return ++next_; }
+    mr::GdiHandle CreatePen(mr::RgbColour, int) override { return ++next_; }
     mr::GdiHandle CreateSolidBrush(mr::RgbColour) override { return ++next_; }
     mr::GdiHandle LoadBitmapResource(std::u16string_view) override { return ++next_; }
     mr::GdiHandle SelectObject(mr::DcTarget, mr::GdiHandle) override { return 1; }
@@ -239,11 +256,13 @@ public:
     void MoveTo(int, int) override {}
     void LineTo(int, int) override {}
     void SetPixel(int x, int y, mr::RgbColour) override { sink_ += x ^ y; }
+    void FillRectangle(int left, int top, int, int, mr::GdiHandle) override { sink_ += left ^ top; }
     mr::TextExtent MeasureText(std::u16string_view text) override {
         return {static_cast<int>(text.size()) * 7, 14};
     }
     void WriteText(int, int, std::u16string_view) override {}
     void CopyFromMemoryDc(int, int, int, int) override {}
+    void StretchFromMemoryDc(int, int, int, int, int, int) override {}
 
     int sink() const { return sink_; }
 
@@ -269,7 +288,7 @@ void Replay(const Recording& recording, HDC dc, HINSTANCE module) {
                 slots[call.slot] = ::CreateFontIndirectW(&recording.fonts[call.item]);
                 break;
             case Op::CreatePen:
-                slots[call.slot] = ::CreatePen(PS_SOLID, 1, call.colour);
+                slots[call.slot] = ::CreatePen(PS_SOLID, call.a, call.colour);
                 break;
             case Op::CreateBrush:
                 slots[call.slot] = ::CreateSolidBrush(call.colour);
@@ -308,6 +327,11 @@ void Replay(const Recording& recording, HDC dc, HINSTANCE module) {
             case Op::SetPixel:
                 ::SetPixel(dc, call.a, call.b, call.colour);
                 break;
+            case Op::FillRect: {
+                const RECT rect{call.a, call.b, call.c, call.d};
+                ::FillRect(dc, &rect, static_cast<HBRUSH>(slots[call.slot]));
+                break;
+            }
             case Op::MeasureText: {
                 const std::wstring& text = recording.texts[call.item];
                 SIZE size{};
@@ -322,6 +346,16 @@ void Replay(const Recording& recording, HDC dc, HINSTANCE module) {
             case Op::BitBlt:
                 ::BitBlt(dc, call.a, call.b, call.c, call.d, memory, 0, 0, SRCCOPY);
                 break;
+            case Op::StretchBlt: {
+                const int mode = ::SetStretchBltMode(dc, HALFTONE);
+                POINT origin{};
+                ::SetBrushOrgEx(dc, 0, 0, &origin);
+                ::StretchBlt(dc, call.a, call.b, call.c, call.d, memory, 0, 0, call.e, call.f,
+                             SRCCOPY);
+                ::SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+                ::SetStretchBltMode(dc, mode);
+                break;
+            }
         }
     }
 }
@@ -348,6 +382,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "paint_bench: the size is WIDTHxHEIGHT, e.g. 3840x2160\n");
         return 2;
     }
+    int dpi = mr::kDesignDpi;
+    if (argc > 3 && (std::sscanf(argv[3], "%d", &dpi) != 1 || dpi < 48 || dpi > 960)) {
+        std::fprintf(stderr, "paint_bench: the DPI is a number from 48 to 960, e.g. 192\n");
+        return 2;
+    }
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -369,6 +408,7 @@ int main(int argc, char** argv) {
     mr::SceneInputs inputs;
     inputs.width = width;
     inputs.height = height;
+    inputs.dpi = dpi;
     inputs.moment = mr::LocalMoment{2026, 12, 8, 14, 37, 0};
     // MR_PREVIEW=1: the preview scene, background, ring and figure only.
     inputs.preview = std::getenv("MR_PREVIEW") != nullptr;
@@ -409,7 +449,7 @@ int main(int argc, char** argv) {
         replays.push_back(Seconds(start, end, frequency));
     };
     // The figure's points from the same geometry and day factors as the paint's.
-    const mr::SceneGeometry geometry = mr::ComputeSceneGeometry(width, height);
+    const mr::SceneGeometry geometry = mr::ComputeSceneGeometry(width, height, dpi);
     const mr::DayFactorSet dayFactors = mr::EvaluateRhythm(inputs.moment).dayFactors;
     std::size_t points = 0;
     const auto timeFloor = [&] {
@@ -453,7 +493,8 @@ int main(int argc, char** argv) {
     const double paint = Median(paints);
     const double replay = Median(replays);
     const double floorMedian = Median(floors);
-    std::printf("size:            %dx%d%s\n", width, height, inputs.preview ? " (preview)" : "");
+    std::printf("size:            %dx%d at %d DPI%s\n", width, height, dpi,
+                inputs.preview ? " (preview)" : "");
     std::printf("calls per paint: %zu\n", recording.calls.size());
     std::printf("repetitions:     %d\n", repetitions);
     std::printf("paint median:    %.3f ms\n", paint * 1000);

@@ -1,5 +1,6 @@
 // Draws the three rating pictures (good.bmp, normal.bmp, bad.bmp) that the resource script links
-// into the saver. Run it with the output directory as the only argument:
+// into the saver, each also at twice the resolution (good96.bmp, ...: 96 x 96, the same design)
+// for screens above 100 %. Run it with the output directory as the only argument:
 //
 //     g++ -std=c++20 -O2 -o /tmp/gen resources/generate_rating_bitmaps.cpp && /tmp/gen resources
 //
@@ -21,26 +22,30 @@ struct Rgb {
 };
 
 struct Picture {
-    const char* fileName;
-    Rgb top;     // gradient colour at the centre of the tile's first row
-    Rgb bottom;  // gradient colour at the centre of the tile's last row
+    const char* name;  // of the file, without the size and the extension
+    Rgb top;           // gradient colour at the centre of the tile's first row
+    Rgb bottom;        // gradient colour at the centre of the tile's last row
 };
 
 constexpr std::array<Picture, 3> kPictures{{
-    {"good.bmp", {15, 122, 26}, {17, 185, 10}},
-    {"normal.bmp", {255, 206, 0}, {255, 255, 120}},
-    {"bad.bmp", {161, 1, 1}, {246, 117, 117}},
+    {"good", {15, 122, 26}, {17, 185, 10}},
+    {"normal", {255, 206, 0}, {255, 255, 120}},
+    {"bad", {161, 1, 1}, {246, 117, 117}},
 }};
 
-constexpr int kSize = 48;
+// The design is 48 pixels square; each picture is made at 1 and at 2 pixels per design pixel.
+constexpr int kDesignSize = 48;
+constexpr std::array<int, 2> kResolutions = {1, 2};
 // The scene's background: the margin must be exactly this so the picture merges into it.
 constexpr Rgb kMargin{0, 0, 30};
 
-// Geometry is measured in sub-pixel units: a pixel is kUnit units wide and its
-// kSub x kSub samples sit at the odd unit offsets 1, 3, ..., kUnit - 1, so no sample
-// ever lies on a pixel border and every shape test is an exact integer comparison.
+// Geometry is measured in sub-pixel units: a design pixel is kUnit units wide. A picture pixel
+// (kUnit / resolution units) has kSub x kSub samples at the centres of its kSub x kSub cells, so
+// no sample ever lies on a pixel border and every shape test is an exact integer comparison.
+// Every sample of the 48-pixel picture lies where it lay when a design pixel was 16 units, at twice
+// the coordinates, so the same bytes come out.
 constexpr int kSub = 8;
-constexpr int kUnit = 2 * kSub;
+constexpr int kUnit = 4 * kSub;
 
 // The tile covers pixels 2 to 44, that is the continuous span [2, 45).
 constexpr int kTileLow = 2 * kUnit;
@@ -65,11 +70,9 @@ constexpr int kRimStrength = 450;
 constexpr int kGradientTop = 2 * kUnit + kUnit / 2;
 constexpr int kGradientBottom = 44 * kUnit + kUnit / 2;
 
-constexpr int kRowBytes = kSize * 3;  // 144, already a multiple of 4
-constexpr int kPixelBytes = kRowBytes * kSize;
 constexpr int kHeaderBytes = 14 + 40;
 
-static_assert(kRowBytes % 4 == 0, "rows would need padding");
+static_assert(kDesignSize * 3 % 4 == 0, "rows would need padding");
 
 // Division rounded to nearest, halves away from zero; the divisor is positive.
 constexpr int RoundDiv(int numerator, int divisor) {
@@ -124,14 +127,16 @@ constexpr Rgb SampleColour(const Picture& picture, int x, int y) {
 
 // A pixel is the rounded mean of its samples; that anti-aliases every edge, and a pixel
 // none of whose samples touches the tile keeps the margin colour exactly.
-constexpr Rgb PixelColour(const Picture& picture, int column, int row) {
+constexpr Rgb PixelColour(const Picture& picture, int resolution, int column, int row) {
+    const int pixel = kUnit / resolution;
+    const int cell = pixel / kSub;
     int r = 0;
     int g = 0;
     int b = 0;
     for (int j = 0; j < kSub; ++j) {
         for (int i = 0; i < kSub; ++i) {
-            const Rgb sample =
-                SampleColour(picture, column * kUnit + 2 * i + 1, row * kUnit + 2 * j + 1);
+            const Rgb sample = SampleColour(picture, column * pixel + i * cell + cell / 2,
+                                            row * pixel + j * cell + cell / 2);
             r += sample.r;
             g += sample.g;
             b += sample.b;
@@ -152,31 +157,34 @@ void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 // A bottom-up 24-bit BI_RGB bitmap with a BITMAPINFOHEADER and no colour table.
-std::vector<std::uint8_t> EncodeBitmap(const Picture& picture) {
+std::vector<std::uint8_t> EncodeBitmap(const Picture& picture, int resolution) {
+    const int size = kDesignSize * resolution;
+    const int rowBytes = size * 3;
+    const int pixelBytes = rowBytes * size;
     std::vector<std::uint8_t> out;
-    out.reserve(kHeaderBytes + kPixelBytes);
+    out.reserve(static_cast<std::size_t>(kHeaderBytes + pixelBytes));
     // BITMAPFILEHEADER
     out.push_back('B');
     out.push_back('M');
-    PutU32(out, kHeaderBytes + kPixelBytes);  // bfSize
-    PutU16(out, 0);                           // bfReserved1
-    PutU16(out, 0);                           // bfReserved2
-    PutU32(out, kHeaderBytes);                // bfOffBits
+    PutU32(out, kHeaderBytes + pixelBytes);  // bfSize
+    PutU16(out, 0);                          // bfReserved1
+    PutU16(out, 0);                          // bfReserved2
+    PutU32(out, kHeaderBytes);               // bfOffBits
     // BITMAPINFOHEADER
-    PutU32(out, 40);           // biSize
-    PutU32(out, kSize);        // biWidth
-    PutU32(out, kSize);        // biHeight, positive: the last row comes first
-    PutU16(out, 1);            // biPlanes
-    PutU16(out, 24);           // biBitCount
-    PutU32(out, 0);            // biCompression = BI_RGB
-    PutU32(out, kPixelBytes);  // biSizeImage
-    PutU32(out, 2835);         // biXPelsPerMeter, 72 dpi
-    PutU32(out, 2835);         // biYPelsPerMeter
-    PutU32(out, 0);            // biClrUsed
-    PutU32(out, 0);            // biClrImportant
-    for (int row = kSize - 1; row >= 0; --row) {
-        for (int column = 0; column < kSize; ++column) {
-            const Rgb pixel = PixelColour(picture, column, row);
+    PutU32(out, 40);          // biSize
+    PutU32(out, size);        // biWidth
+    PutU32(out, size);        // biHeight, positive: the last row comes first
+    PutU16(out, 1);           // biPlanes
+    PutU16(out, 24);          // biBitCount
+    PutU32(out, 0);           // biCompression = BI_RGB
+    PutU32(out, pixelBytes);  // biSizeImage
+    PutU32(out, 2835);        // biXPelsPerMeter, 72 dpi
+    PutU32(out, 2835);        // biYPelsPerMeter
+    PutU32(out, 0);           // biClrUsed
+    PutU32(out, 0);           // biClrImportant
+    for (int row = size - 1; row >= 0; --row) {
+        for (int column = 0; column < size; ++column) {
+            const Rgb pixel = PixelColour(picture, resolution, column, row);
             out.push_back(static_cast<std::uint8_t>(pixel.b));
             out.push_back(static_cast<std::uint8_t>(pixel.g));
             out.push_back(static_cast<std::uint8_t>(pixel.r));
@@ -202,10 +210,14 @@ int main(int argc, char** argv) {
     }
     const std::string directory = argv[1];
     for (const Picture& picture : kPictures) {
-        const std::string path = directory + "/" + picture.fileName;
-        if (!WriteFile(path, EncodeBitmap(picture))) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            return 1;
+        for (const int resolution : kResolutions) {
+            const std::string size =
+                resolution == 1 ? "" : std::to_string(kDesignSize * resolution);
+            const std::string path = directory + "/" + picture.name + size + ".bmp";
+            if (!WriteFile(path, EncodeBitmap(picture, resolution))) {
+                std::fprintf(stderr, "cannot write %s\n", path.c_str());
+                return 1;
+            }
         }
     }
     return 0;

@@ -10,10 +10,12 @@ namespace mr {
 
 namespace {
 
-constexpr std::int64_t kDotRadius = 3;
-constexpr std::int64_t kTipRadius = 5;
+// At 96 DPI; the geometry scales them.
+constexpr std::int32_t kDotRadius = 3;
+constexpr std::int32_t kTipRadius = 5;
 
-void DrawDisc(PaintContext& context, Point centre, std::int64_t radius) {
+void DrawDisc(PaintContext& context, Point centre, std::int32_t designRadius) {
+    const std::int64_t radius = context.geometry.Scaled(designRadius);
     context.surface.Ellipse(Wrap32(centre.x - radius), Wrap32(centre.y - radius),
                             Wrap32(centre.x + radius), Wrap32(centre.y + radius));
 }

@@ -56,8 +56,8 @@ public:
     // CreateFontIndirectW from the template. Names here stay clear of the Win32 macros
     // (CreateFontIndirect, TextOut), so the interface reads the same with and without windows.h.
     virtual GdiHandle CreateFontFromTemplate(const FontTemplate& font) = 0;
-    // PS_SOLID, one pixel wide.
-    virtual GdiHandle CreatePen(RgbColour colour) = 0;
+    // PS_SOLID, of the given width in pixels.
+    virtual GdiHandle CreatePen(RgbColour colour, int width) = 0;
     virtual GdiHandle CreateSolidBrush(RgbColour colour) = 0;
     // A bitmap resource of the program at its own size, as a DIB section.
     virtual GdiHandle LoadBitmapResource(std::u16string_view name) = 0;
@@ -73,6 +73,9 @@ public:
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     virtual void SetPixel(int x, int y, RgbColour colour) = 0;
+    // FillRect with the given brush: columns left to right - 1, rows top to bottom - 1. The brush
+    // is not selected.
+    virtual void FillRectangle(int left, int top, int right, int bottom, GdiHandle brush) = 0;
 
     // GetTextExtentPoint32W on the paint DC, in the font selected now.
     virtual TextExtent MeasureText(std::u16string_view text) = 0;
@@ -81,6 +84,10 @@ public:
 
     // BitBlt with SRCCOPY from the memory DC's origin to (x, y) of the paint DC.
     virtual void CopyFromMemoryDc(int x, int y, int width, int height) = 0;
+    // StretchBlt with SRCCOPY, in HALFTONE mode, of the memory DC's sourceWidth x sourceHeight
+    // pixels from its origin onto width x height pixels at (x, y) of the paint DC.
+    virtual void StretchFromMemoryDc(int x, int y, int width, int height, int sourceWidth,
+                                     int sourceHeight) = 0;
 };
 
 }  // namespace mr

@@ -100,8 +100,8 @@ GdiHandle GdiSurface::CreateFontFromTemplate(const FontTemplate& font) {
     return FromObject(::CreateFontIndirectW(&logFont));
 }
 
-GdiHandle GdiSurface::CreatePen(RgbColour colour) {
-    return FromObject(::CreatePen(PS_SOLID, 1, ToColorref(colour)));
+GdiHandle GdiSurface::CreatePen(RgbColour colour, int width) {
+    return FromObject(::CreatePen(PS_SOLID, width, ToColorref(colour)));
 }
 
 GdiHandle GdiSurface::CreateSolidBrush(RgbColour colour) {
@@ -173,8 +173,29 @@ void GdiSurface::WriteText(int x, int y, std::u16string_view text) {
     ::TextOutW(paintDc_, x, y, Wide(text), Length(text));
 }
 
+void GdiSurface::FillRectangle(int left, int top, int right, int bottom, GdiHandle brush) {
+    const RECT rect{left, top, right, bottom};
+    ::FillRect(paintDc_, &rect, static_cast<HBRUSH>(ToObject(brush)));
+}
+
 void GdiSurface::CopyFromMemoryDc(int x, int y, int width, int height) {
     ::BitBlt(paintDc_, x, y, width, height, memoryDc_, 0, 0, SRCCOPY);
+}
+
+void GdiSurface::StretchFromMemoryDc(int x, int y, int width, int height, int sourceWidth,
+                                     int sourceHeight) {
+    // HALFTONE averages the source pixels that fall on each destination pixel; the default mode
+    // would drop rows and columns of the picture. The documentation asks for the brush origin to
+    // be set after choosing HALFTONE. Both settings are put back: the DC is drawn on further.
+    const int previousMode = ::SetStretchBltMode(paintDc_, HALFTONE);
+    POINT previousOrigin{};
+    ::SetBrushOrgEx(paintDc_, 0, 0, &previousOrigin);
+    ::StretchBlt(paintDc_, x, y, width, height, memoryDc_, 0, 0, sourceWidth, sourceHeight,
+                 SRCCOPY);
+    ::SetBrushOrgEx(paintDc_, previousOrigin.x, previousOrigin.y, nullptr);
+    if (previousMode != 0) {
+        ::SetStretchBltMode(paintDc_, previousMode);
+    }
 }
 
 }  // namespace mr

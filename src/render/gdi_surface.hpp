@@ -32,7 +32,7 @@ public:
     void CreateMemoryDc() override;
     void DeleteMemoryDc() override;
     GdiHandle CreateFontFromTemplate(const FontTemplate& font) override;
-    GdiHandle CreatePen(RgbColour colour) override;
+    GdiHandle CreatePen(RgbColour colour, int width) override;
     GdiHandle CreateSolidBrush(RgbColour colour) override;
     GdiHandle LoadBitmapResource(std::u16string_view name) override;
     GdiHandle SelectObject(DcTarget dc, GdiHandle object) override;
@@ -44,9 +44,12 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void SetPixel(int x, int y, RgbColour colour) override;
+    void FillRectangle(int left, int top, int right, int bottom, GdiHandle brush) override;
     TextExtent MeasureText(std::u16string_view text) override;
     void WriteText(int x, int y, std::u16string_view text) override;
     void CopyFromMemoryDc(int x, int y, int width, int height) override;
+    void StretchFromMemoryDc(int x, int y, int width, int height, int sourceWidth,
+                             int sourceHeight) override;
 
 private:
     HWND window_ = nullptr;

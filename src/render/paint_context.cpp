@@ -133,7 +133,8 @@ void UseFontHeight(PaintContext& context, std::int32_t height) {
 }
 
 void UseSolidPen(PaintContext& context, RgbColour colour) {
-    context.SelectIntoPaintDc(PaintObject::Pen, context.Own(context.surface.CreatePen(colour)));
+    const GdiHandle pen = context.surface.CreatePen(colour, context.geometry.Scaled(kPenWidth));
+    context.SelectIntoPaintDc(PaintObject::Pen, context.Own(pen));
 }
 
 void UseSolidBrush(PaintContext& context, RgbColour colour) {

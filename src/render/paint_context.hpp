@@ -66,7 +66,10 @@ private:
 // The template's height set, a font made from it, selected and owned; it stays selected until the
 // next call.
 void UseFontHeight(PaintContext& context, std::int32_t height);
-// A one-pixel solid pen, and a solid brush, created, owned and selected.
+// Every line of the dial is one pixel wide at 96 DPI.
+inline constexpr std::int32_t kPenWidth = 1;
+
+// A solid pen of the scaled width, and a solid brush, created, owned and selected.
 void UseSolidPen(PaintContext& context, RgbColour colour);
 void UseSolidBrush(PaintContext& context, RgbColour colour);
 

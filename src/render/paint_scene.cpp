@@ -29,8 +29,8 @@ void PaintScene(DrawingSurface& surface, const SceneInputs& inputs) {
     context.snapshot = EvaluateRhythm(inputs.moment);
     // No pen has been selected yet: the DC's default black pen draws the one-pixel border.
     surface.Rectangle(0, 0, inputs.width, inputs.height);
-    context.geometry = ComputeSceneGeometry(inputs.width, inputs.height);
-    UseFontHeight(context, kCloseHintHeight);
+    context.geometry = ComputeSceneGeometry(inputs.width, inputs.height, inputs.dpi);
+    UseFontHeight(context, context.geometry.Scaled(kCloseHintHeight));
     UseSolidPen(context, kWhite);
     DrawDialRing(context);
     DrawRhythmFigure(context);

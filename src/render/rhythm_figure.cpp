@@ -98,14 +98,32 @@ std::vector<FigurePixel> RhythmFigurePixels(const SceneGeometry& geometry,
 
 // All points are worked out before the first pixel is written: alternating x87 work with the
 // system's pixel calls costs more than the arithmetic itself (about 1 ms a paint under Wine).
+// Above 100 % each point is a square of the scaled pixel's size, filled with a brush of its type's
+// colour, so that the curves keep their weight instead of thinning into dots.
 void DrawRhythmFigure(PaintContext& context) {
-    std::array<RgbColour, kMemoryTypeCount> colours{};
-    for (const MemoryType type : kAllMemoryTypes) {
-        colours[Index(type)] = TypeColour(type);
+    const std::vector<FigurePixel> points =
+        RhythmFigurePixels(context.geometry, context.snapshot.dayFactors);
+    const std::int32_t size = context.geometry.Scaled(kFigurePointSize);
+    if (size <= 1) {
+        std::array<RgbColour, kMemoryTypeCount> colours{};
+        for (const MemoryType type : kAllMemoryTypes) {
+            colours[Index(type)] = TypeColour(type);
+        }
+        for (const FigurePixel& point : points) {
+            context.surface.SetPixel(point.position.x, point.position.y,
+                                     colours[Index(point.type)]);
+        }
+        return;
     }
-    for (const FigurePixel& pixel :
-         RhythmFigurePixels(context.geometry, context.snapshot.dayFactors)) {
-        context.surface.SetPixel(pixel.position.x, pixel.position.y, colours[Index(pixel.type)]);
+    std::array<GdiHandle, kMemoryTypeCount> brushes{};
+    for (const MemoryType type : kAllMemoryTypes) {
+        brushes[Index(type)] = context.Own(context.surface.CreateSolidBrush(TypeColour(type)));
+    }
+    for (const FigurePixel& point : points) {
+        const Point corner = point.position;
+        context.surface.FillRectangle(corner.x, corner.y, Wrap32(std::int64_t{corner.x} + size),
+                                      Wrap32(std::int64_t{corner.y} + size),
+                                      brushes[Index(point.type)]);
     }
 }
 

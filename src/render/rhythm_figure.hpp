@@ -12,8 +12,12 @@
 
 namespace mr {
 
-// The seven cardioids, one SetPixel per point in the type colours.
+// The seven cardioids in the type colours: one SetPixel per point at 100 %, one filled square of
+// the scaled point size above.
 void DrawRhythmFigure(PaintContext& context);
+
+// Each point of the figure is one pixel at 96 DPI.
+inline constexpr std::int32_t kFigurePointSize = 1;
 
 struct FigurePixel {
     Point position;

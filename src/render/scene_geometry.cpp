@@ -15,20 +15,21 @@ std::int32_t HalfOf(std::int64_t value) {
 
 }  // namespace
 
-SceneGeometry ComputeSceneGeometry(std::int32_t width, std::int32_t height) {
+SceneGeometry ComputeSceneGeometry(std::int32_t width, std::int32_t height, std::int32_t dpi) {
     SceneGeometry geometry;
+    geometry.Dpi = dpi;
     geometry.Side = width <= height ? width : height;
     const std::int64_t side = geometry.Side;
     geometry.OffsetX = HalfOf(std::int64_t{width} - side);
     geometry.OffsetY = HalfOf(std::int64_t{height} - side);
-    geometry.RingRadius = HalfOf(side - 2 * std::int64_t{kRingCentreOffset});
-    geometry.BadgeRadius = HalfOf(side - 2 * std::int64_t{kBadgeCentreOffset});
-    geometry.LabelRadius = HalfOf(side - 2 * std::int64_t{kLabelCentreOffset});
+    geometry.RingRadius = HalfOf(side - 2 * std::int64_t{geometry.Scaled(kRingCentreOffset)});
+    geometry.BadgeRadius = HalfOf(side - 2 * std::int64_t{geometry.Scaled(kBadgeCentreOffset)});
+    geometry.LabelRadius = HalfOf(side - 2 * std::int64_t{geometry.Scaled(kLabelCentreOffset)});
     return geometry;
 }
 
 Point RingCentre(const SceneGeometry& geometry, std::int32_t radius, std::int32_t centreOffset) {
-    const std::int64_t fromOrigin = std::int64_t{radius} + centreOffset;
+    const std::int64_t fromOrigin = std::int64_t{radius} + geometry.Scaled(centreOffset);
     return Point{Wrap32(fromOrigin + geometry.OffsetX), Wrap32(fromOrigin + geometry.OffsetY)};
 }
 

@@ -12,8 +12,25 @@ struct Point {
     friend constexpr bool operator==(Point, Point) = default;
 };
 
+// The DPI at which every fixed length of the dial is given: 100 % display scale.
+inline constexpr std::int32_t kDesignDpi = 96;
+
+// A fixed length of the dial, given at 96 DPI, in device pixels at the given DPI:
+// MulDiv(length, dpi, 96), rounded to the nearest pixel with halves away from zero, as MulDiv
+// rounds. At 96 DPI every length is itself. Taken in 64 bits, so that no DPI can overflow it.
+constexpr std::int32_t ScaledLength(std::int32_t length, std::int32_t dpi) {
+    const std::int64_t product = std::int64_t{length} * dpi;
+    const std::int64_t magnitude = product < 0 ? -product : product;
+    const std::int64_t rounded = (magnitude + kDesignDpi / 2) / kDesignDpi;
+    return static_cast<std::int32_t>(product < 0 ? -rounded : rounded);
+}
+
 // The radii are (Side - 2 * centre offset) div 2 and are used as they are, negative included: a
 // window smaller than the dial (the preview) turns the rings inside out instead of clamping them.
+// The dial is drawn natively at the window's DPI: every fixed length of the scene (centre offsets,
+// font heights, gaps, dot and picture sizes, pen widths) is asked for through Scaled, so that it
+// keeps the size it has at 100 % on a screen of any scale. Window sizes and measured text extents
+// are device pixels already.
 struct SceneGeometry {
     std::int32_t Side = 0;
     std::int32_t OffsetX = 0;
@@ -21,18 +38,25 @@ struct SceneGeometry {
     std::int32_t RingRadius = 0;
     std::int32_t BadgeRadius = 0;
     std::int32_t LabelRadius = 0;
+    std::int32_t Dpi = kDesignDpi;
+
+    // A fixed length of the scene, given at 96 DPI, at this scene's DPI.
+    constexpr std::int32_t Scaled(std::int32_t length) const { return ScaledLength(length, Dpi); }
 
     friend constexpr bool operator==(const SceneGeometry&, const SceneGeometry&) = default;
 };
 
+// The rings' centre offsets at 96 DPI.
 inline constexpr std::int32_t kRingCentreOffset = 230;
 inline constexpr std::int32_t kBadgeCentreOffset = 150;
 inline constexpr std::int32_t kLabelCentreOffset = 215;
 
-SceneGeometry ComputeSceneGeometry(std::int32_t width, std::int32_t height);
+SceneGeometry ComputeSceneGeometry(std::int32_t width, std::int32_t height,
+                                   std::int32_t dpi = kDesignDpi);
 
 // (radius + centre offset + OffsetX, radius + centre offset + OffsetY), computed from the ring's
-// own radius: with a negative radius the three centres are not forced together.
+// own radius and its centre offset at 96 DPI, scaled: with a negative radius the three centres are
+// not forced together.
 Point RingCentre(const SceneGeometry& geometry, std::int32_t radius, std::int32_t centreOffset);
 
 // Position k of n spread evenly round a ring: angle 2k pi / n - pi / 2 in extended precision, x

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/moment.hpp"
+#include "render/scene_geometry.hpp"
 #include "text/ui_language.hpp"
 
 namespace mr {
@@ -13,6 +14,9 @@ namespace mr {
 struct SceneInputs {
     std::int32_t width = 0;  // the saver window's recorded size
     std::int32_t height = 0;
+    // The window's DPI, read once when it was created: every fixed length of the dial is scaled
+    // to it.
+    std::int32_t dpi = kDesignDpi;
     bool preview = false;  // preview: background, ring and figure only
     UiLanguage language = UiLanguage::English;
     char16_t timeSeparator = u':';

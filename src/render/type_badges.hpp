@@ -10,7 +10,9 @@
 namespace mr {
 
 inline constexpr std::size_t kBadgeSlotCount = 7;
+// The rating pictures' size at 96 DPI, and that of the pictures made at twice the resolution.
 inline constexpr std::int32_t kBadgePictureSize = 48;
+inline constexpr std::int32_t kLargeBadgePictureSize = 96;
 
 // Slot k shows type 6 - k: the slots run counter-clockwise from the left, so the types run
 // clockwise.

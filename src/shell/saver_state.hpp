@@ -16,6 +16,9 @@ struct SaverState {
     // Written once by the refresh thread at its start; read by the paint.
     std::atomic<std::int32_t> clientWidth{0};
     std::atomic<std::int32_t> clientHeight{0};
+    // The window's DPI, written once by the window's creation, before any paint; read by the
+    // paint, which draws the dial natively at it.
+    std::atomic<std::int32_t> dpi{kDesignDpi};
     // Written by the run mode before the window exists.
     std::atomic<bool> previewMode{false};
     // Written by the preview run before the refresh thread starts: the window it draws inside,

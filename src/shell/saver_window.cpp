@@ -1,5 +1,6 @@
 #include "shell/saver_window.hpp"
 
+#include <algorithm>
 #include <limits>
 
 #include "shell/locale_queries.hpp"
@@ -26,8 +27,20 @@ WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t he
         // Without the focus every key would arrive as a system key, or go nowhere.
         services.SetFocus(window);
     }
+    if (window != 0) {
+        shell.state.dpi = DialDpi(services.GetWindowDpi(window));
+    }
     shell.state.saverWindow = window;
     return window;
+}
+
+std::int32_t DialDpi(std::uint32_t systemAnswer) {
+    constexpr std::uint32_t kLowest = kDesignDpi / 2;
+    constexpr std::uint32_t kHighest = kDesignDpi * 10;
+    if (systemAnswer == 0) {
+        return kDesignDpi;
+    }
+    return static_cast<std::int32_t>(std::clamp(systemAnswer, kLowest, kHighest));
 }
 
 namespace {
@@ -169,6 +182,7 @@ SceneInputs SceneInputsFor(const SaverState& state, const LocalMoment& moment) {
     SceneInputs inputs;
     inputs.width = state.clientWidth;
     inputs.height = state.clientHeight;
+    inputs.dpi = state.dpi;
     inputs.preview = state.previewMode;
     inputs.language = state.uiLanguage;
     inputs.timeSeparator = state.timeSeparator;

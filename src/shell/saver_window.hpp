@@ -14,7 +14,8 @@ inline constexpr std::u16string_view kSaverWindowName = u"MySaver";
 
 // Fixes the interface language, registers the class and creates the window: without a parent a
 // visible pop-up made topmost, with one a disabled child at the parent's top left corner. Stores
-// the handle in saverWindow and returns it; 0 when creation failed.
+// the handle in saverWindow and the window's DPI in dpi, and returns the handle; 0 when creation
+// failed.
 WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t height,
                                WindowHandle parent);
 
@@ -34,6 +35,10 @@ struct WindowMessage {
 // is client area to the mouse as well, or no mouse message would ever reach the input rule.
 // Nothing leaves it by an exception: a failed handler answers 0.
 std::intptr_t SaverWindowProc(Shell& shell, const WindowMessage& message) noexcept;
+
+// The DPI the dial is drawn at, from the system's answer for its window: 96 when the system could
+// not say (0), and otherwise kept within what a display can be set to, from half to ten times 96.
+std::int32_t DialDpi(std::uint32_t systemAnswer);
 
 // What a paint takes from the state, with the one clock reading of that paint.
 SceneInputs SceneInputsFor(const SaverState& state, const LocalMoment& moment);

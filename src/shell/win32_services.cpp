@@ -175,6 +175,27 @@ WindowRect Win32Services::GetWindowRect(WindowHandle window) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+std::uint32_t Win32Services::GetWindowDpi(WindowHandle window) {
+    using DpiForWindowFunction = UINT(WINAPI*)(HWND);
+    HWND handle = ToHwnd(window);
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    const FARPROC found = user32 == nullptr ? nullptr : ::GetProcAddress(user32, "GetDpiForWindow");
+    if (found != nullptr) {
+        const UINT dpi =
+            reinterpret_cast<DpiForWindowFunction>(reinterpret_cast<void*>(found))(handle);
+        if (dpi != 0) {
+            return dpi;
+        }
+    }
+    HDC dc = ::GetDC(handle);
+    if (dc == nullptr) {
+        return 0;
+    }
+    const int dpi = ::GetDeviceCaps(dc, LOGPIXELSX);
+    ::ReleaseDC(handle, dc);
+    return dpi > 0 ? static_cast<std::uint32_t>(dpi) : 0;
+}
+
 WindowHandle Win32Services::GetDesktopWindow() {
     return FromHwnd(::GetDesktopWindow());
 }

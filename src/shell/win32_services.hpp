@@ -46,6 +46,7 @@ public:
     void PaintWindow(WindowHandle window, const SceneInputs& inputs) override;
     void PaintBackground(WindowHandle window) override;
     WindowRect GetWindowRect(WindowHandle window) override;
+    std::uint32_t GetWindowDpi(WindowHandle window) override;
     WindowHandle GetDesktopWindow() override;
     WindowHandle GetForegroundWindow() override;
     void SetForegroundWindow(WindowHandle window) override;

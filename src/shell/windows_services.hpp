@@ -178,6 +178,10 @@ public:
     virtual void PaintBackground(WindowHandle window) = 0;
     // All zero when the call fails.
     virtual WindowRect GetWindowRect(WindowHandle window) = 0;
+    // The DPI the window is drawn at: GetDpiForWindow where the system has it (Windows 10, version
+    // 1607 on), looked up at run time so that older systems still load the saver; elsewhere
+    // GetDeviceCaps(LOGPIXELSX) of the window's DC, the system DPI. 0 when neither answers.
+    virtual std::uint32_t GetWindowDpi(WindowHandle window) = 0;
     virtual WindowHandle GetDesktopWindow() = 0;
     virtual WindowHandle GetForegroundWindow() = 0;
     virtual void SetForegroundWindow(WindowHandle window) = 0;

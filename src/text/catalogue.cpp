@@ -39,6 +39,8 @@ constexpr CaptionTable kRussianCaptions = {u"Закрыть - любая кла�
 constexpr std::u16string_view kTitleSuffix = u" - WWW.MEMORY-RHYTHMS.EXAMPLE";
 
 constexpr std::array<std::u16string_view, 3> kRatingBitmapNames = {u"GOOD", u"NORMAL", u"BAD"};
+constexpr std::array<std::u16string_view, 3> kLargeRatingBitmapNames = {u"GOOD96", u"NORMAL96",
+                                                                        u"BAD96"};
 
 bool IsRussian(UiLanguage language) {
     return language == UiLanguage::Russian;
@@ -73,6 +75,11 @@ std::u16string_view TitleSuffix() {
 
 std::u16string_view RatingBitmapName(Rating rating) {
     return kRatingBitmapNames[Clamped(static_cast<std::size_t>(rating), kRatingBitmapNames.size())];
+}
+
+std::u16string_view LargeRatingBitmapName(Rating rating) {
+    return kLargeRatingBitmapNames[Clamped(static_cast<std::size_t>(rating),
+                                           kLargeRatingBitmapNames.size())];
 }
 
 }  // namespace mr

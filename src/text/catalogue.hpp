@@ -22,5 +22,7 @@ std::u16string_view CaptionText(UiLanguage language, Caption caption);
 std::u16string_view TitleSuffix();
 // The resource name of a rating's picture; never drawn as text.
 std::u16string_view RatingBitmapName(Rating rating);
+// The resource name of the same picture made at twice the resolution, for screens above 100 %.
+std::u16string_view LargeRatingBitmapName(Rating rating);
 
 }  // namespace mr

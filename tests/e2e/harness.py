@@ -354,6 +354,7 @@ class Scene:
         self.covers = [tuple(int(v) for v in c) for c in facts.get("COVER", [])]
         self.texts = [tuple(int(v) for v in t) for t in facts.get("TEXT", [])]
         self.face = " ".join(facts.get("FACE", [[]])[0])
+        self.dpi = int(facts["DPI"][0][0])
 
     def covered(self, x, y):
         return any(left <= x < right and top <= y < bottom
@@ -393,6 +394,14 @@ def settled_screenshot(display, margin=3, attempts=4):
 
 
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+
+
+def set_log_pixels(display, dpi):
+    """Sets the display scale of the display's Wine session (96 is 100 %): every program started
+    afterwards gets it as the system DPI, and nothing is stretched."""
+    process = display.wine("reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD",
+                           "/d", str(dpi), "/f")
+    process.communicate(timeout=60)
 
 
 def set_use_password(display, value_type, data):

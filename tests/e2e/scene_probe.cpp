@@ -1,10 +1,12 @@
 // Works out, for one moment and window size, where every element of the scene must be, from the
-// program's own geometry, model and catalogue; and paints the scene once onto a DIB through the
-// GDI surface to record where the texts, discs and pictures fell with the real fonts.
+// program's own geometry, model and catalogue, at the DPI the system gives (as the saver's window
+// gets it); and paints the scene once onto a DIB through the GDI surface to record where the
+// texts, discs and pictures fell with the real fonts.
 //
 //   scene_probe <width> <height> <preview 0|1> <year> <month> <day> <hour> <minute>
 //
 // Prints one fact per line for tests/e2e (see harness.py):
+//   DPI dpi
 //   GEOMETRY side offsetX offsetY ringRadius badgeRadius labelRadius
 //   LANGUAGE 0|1            the language this system gets
 //   RING cx cy r            the ring's centre and radius
@@ -24,6 +26,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -73,13 +76,15 @@ public:
                           std::max(at_.first, x) + 2, std::max(at_.second, y) + 2});
         GdiSurface::LineTo(x, y);
     }
-    // The figure is the only element drawn by single pixels; what follows its last pixel may
-    // cover it.
+    // The figure is the only element drawn by single pixels (squares above 100 %); what follows
+    // its last point may cover it.
     void SetPixel(int x, int y, mr::RgbColour colour) override {
-        if (++pixels_ == mr::kFigurePixels) {
-            figureDone = true;
-        }
+        CountFigurePoint();
         GdiSurface::SetPixel(x, y, colour);
+    }
+    void FillRectangle(int left, int top, int right, int bottom, mr::GdiHandle brush) override {
+        CountFigurePoint();
+        GdiSurface::FillRectangle(left, top, right, bottom, brush);
     }
     void WriteText(int x, int y, std::u16string_view text) override {
         const mr::TextExtent extent = MeasureText(text);
@@ -92,8 +97,19 @@ public:
         covers.push_back({x, y, static_cast<long>(x) + width, static_cast<long>(y) + height});
         GdiSurface::CopyFromMemoryDc(x, y, width, height);
     }
+    void StretchFromMemoryDc(int x, int y, int width, int height, int sourceWidth,
+                             int sourceHeight) override {
+        covers.push_back({x, y, static_cast<long>(x) + width, static_cast<long>(y) + height});
+        GdiSurface::StretchFromMemoryDc(x, y, width, height, sourceWidth, sourceHeight);
+    }
 
 private:
+    void CountFigurePoint() {
+        if (++pixels_ == mr::kFigurePixels) {
+            figureDone = true;
+        }
+    }
+
     std::pair<int, int> at_{0, 0};
     std::size_t pixels_ = 0;
 };
@@ -108,6 +124,16 @@ mr::UiLanguage SystemLanguage() {
         text.push_back(static_cast<char16_t>(*c));
     }
     return mr::LanguageFromLocaleName(text);
+}
+
+// The system DPI, which is every window's under Wine.
+std::int32_t SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen != nullptr) {
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? dpi : mr::kDesignDpi;
 }
 
 char16_t TimeSeparator() {
@@ -131,8 +157,10 @@ int main(int argc, char** argv) {
                      std::atoi(argv[7]), std::atoi(argv[8]), 0};
     inputs.language = SystemLanguage();
     inputs.timeSeparator = TimeSeparator();
+    inputs.dpi = SystemDpi();
 
-    const mr::SceneGeometry g = mr::ComputeSceneGeometry(inputs.width, inputs.height);
+    const mr::SceneGeometry g = mr::ComputeSceneGeometry(inputs.width, inputs.height, inputs.dpi);
+    std::printf("DPI %d\n", inputs.dpi);
     const mr::RhythmSnapshot snapshot = mr::EvaluateRhythm(inputs.moment);
     std::printf("GEOMETRY %d %d %d %d %d %d\n", g.Side, g.OffsetX, g.OffsetY, g.RingRadius,
                 g.BadgeRadius, g.LabelRadius);
@@ -180,8 +208,9 @@ int main(int argc, char** argv) {
     {
         ProbeSurface surface(dc, GetModuleHandleW(nullptr));
         // The face the system gives the paint's font: the measured positions hold for that face.
-        const HGDIOBJ font =
-            reinterpret_cast<HGDIOBJ>(surface.CreateFontFromTemplate(mr::InitialFontTemplate()));
+        mr::FontTemplate scaled = mr::InitialFontTemplate();
+        scaled.height = g.Scaled(scaled.height);
+        const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(surface.CreateFontFromTemplate(scaled));
         const HGDIOBJ before = SelectObject(dc, font);
         wchar_t face[LF_FACESIZE] = {};
         GetTextFaceW(dc, LF_FACESIZE, face);

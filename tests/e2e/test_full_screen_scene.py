@@ -1,8 +1,11 @@
-"""The full-screen run at two screen sizes: a topmost window over the whole desktop, and a
-screenshot that shows every element of the scene where the program's own layout code (through
-scene_probe, for the moment of the screenshot) puts it, the rhythm figure pixel for pixel."""
+"""The full-screen run at two screen sizes, and at 200 % display scale: a topmost window over the
+whole desktop, and a screenshot that shows every element of the scene where the program's own layout
+code (through scene_probe, for the moment of the screenshot) puts it, the rhythm figure pixel for
+pixel."""
 
 import math
+import os
+import struct
 import time
 import unittest
 
@@ -38,6 +41,40 @@ def rating_of_colour(p):
     if red > 140 and red - green > 80 and red - blue > 80:
         return 2
     return None
+
+
+def ring_missing(image, scene, ring):
+    """Where a ring (cx, cy, radius) is not white within a pixel, midway between the hour dots
+    (points that something later covers are left out)."""
+    cx, cy, radius = ring
+    missing = []
+    for k in range(24):
+        angle = (k + 0.5) * math.pi / 12
+        x = cx + round(math.cos(angle) * radius)
+        y = cy + round(math.sin(angle) * radius)
+        if scene.covered(x, y):
+            continue
+        near = [image.pixel(x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1)]
+        if WHITE not in near:
+            missing.append((x, y))
+    return missing
+
+
+class RatingPicture:
+    """One of the 24-bit bottom-up bitmaps in resources/."""
+
+    def __init__(self, name):
+        path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources",
+                            name + ".bmp")
+        with open(path, "rb") as f:
+            self.data = f.read()
+        self.width, self.height = struct.unpack_from("<ii", self.data, 18)
+
+    def pixel(self, x, y):
+        row = (self.width * 3 + 3) // 4 * 4
+        offset = 54 + (self.height - 1 - y) * row + 3 * x
+        blue, green, red = self.data[offset:offset + 3]
+        return red, green, blue
 
 
 class FullScreenScene(unittest.TestCase):
@@ -83,19 +120,7 @@ class FullScreenScene(unittest.TestCase):
                   (5, height // 2)]:
             self.assertEqual(image.pixel(*p), BACKGROUND, f"{size}: background at {p}")
 
-        # The ring: white within a pixel of the circle, midway between the hour dots.
-        cx, cy, radius = scene.ring
-        missing = []
-        for k in range(24):
-            angle = (k + 0.5) * math.pi / 12
-            x = cx + round(math.cos(angle) * radius)
-            y = cy + round(math.sin(angle) * radius)
-            if scene.covered(x, y):
-                continue
-            near = [image.pixel(x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1)]
-            if WHITE not in near:
-                missing.append((x, y))
-        self.assertEqual(missing, [], f"{size}: ring not white there")
+        self.assertEqual(ring_missing(image, scene, scene.ring), [], f"{size}: ring not white there")
 
         # Hour dots: white discs, but where the hand's tip disc lies over one.
         hx, hy = scene.hand
@@ -156,6 +181,44 @@ class FullScreenScene(unittest.TestCase):
 
     def test_1920x1080(self):
         self.check_size(1920, 1080)
+
+    def test_3840x2160_at_200_percent(self):
+        """At 192 DPI the dial is that of 1920x1080 drawn natively at twice the size: the ring where
+        twice the 96-DPI numbers put it, the title in Tahoma twice as wide, the rating pictures
+        copied from their 96x96 versions."""
+        with harness.Display(3840, 2160) as display:
+            harness.set_log_pixels(display, 192)
+            saver = harness.Saver(display, ["/s"])
+            try:
+                self.assertIsNotNone(saver.wait_for_window(), "no saver window appeared")
+                time.sleep(3)  # the first paint
+                image, moment = harness.settled_screenshot(display)
+                scene = harness.probe_scene(display, 3840, 2160, False, moment)
+                display.xdotool("key", "space")
+                self.assertTrue(saver.exited_within(10), "a key did not close the saver")
+            finally:
+                saver.stop()
+                harness.set_log_pixels(display, 96)
+        self.assertEqual((scene.dpi, scene.face), (192, "Tahoma"))
+        self.assertEqual(scene.ring, (2 * 960, 2 * 540, 2 * 310))
+        self.assertEqual(ring_missing(image, scene, scene.ring), [], "ring not white there")
+        self.assertGreater(len(ring_missing(image, scene, (960, 540, 310))), 20,
+                           "a ring at the 96-DPI place")
+        # The title at height 80: about twice the 851 pixels of the whole title at 40 in Tahoma
+        # (hinted glyphs do not scale exactly: 1724 here), and its ink spans that box.
+        title = scene.texts[2]
+        print(f"200 %: title {title[2] - title[0]} pixels wide, ring {scene.ring}")
+        self.assertAlmostEqual((title[2] - title[0]) / 851, 2, delta=0.04)
+        self.assertEqual(title[1], 70)
+        columns = [x for x in range(title[0], title[2])
+                   if any(is_gray_text(image.pixel(x, y)) for y in range(title[1], title[3]))]
+        self.assertGreater(columns[-1] - columns[0], 0.97 * (title[2] - title[0]))
+        # Each picture is its 96x96 version, copied: the rows above its percentage match exactly.
+        for slot, kind, x, y, activeness, rating in scene.badges:
+            picture = RatingPicture(["good96", "normal96", "bad96"][rating])
+            differ = [(dx, dy) for dy in range(0, 24) for dx in range(96)
+                      if image.pixel(x - 48 + dx, y - 48 + dy) != picture.pixel(dx, dy)]
+            self.assertEqual(differ[:5], [], f"badge {slot} ({activeness}%) at {(x, y)}")
 
     def test_1366x768(self):
         self.check_size(1366, 768)

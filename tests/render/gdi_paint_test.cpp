@@ -217,7 +217,9 @@ public:
     GdiHandle CreateFontFromTemplate(const FontTemplate& font) override {
         return Note(inner_.CreateFontFromTemplate(font));
     }
-    GdiHandle CreatePen(RgbColour colour) override { return Note(inner_.CreatePen(colour)); }
+    GdiHandle CreatePen(RgbColour colour, int width) override {
+        return Note(inner_.CreatePen(colour, width));
+    }
     GdiHandle CreateSolidBrush(RgbColour colour) override {
         return Note(inner_.CreateSolidBrush(colour));
     }
@@ -235,12 +237,18 @@ public:
     void MoveTo(int x, int y) override { inner_.MoveTo(x, y); }
     void LineTo(int x, int y) override { inner_.LineTo(x, y); }
     void SetPixel(int x, int y, RgbColour colour) override { inner_.SetPixel(x, y, colour); }
+    void FillRectangle(int l, int t, int r, int b, GdiHandle brush) override {
+        inner_.FillRectangle(l, t, r, b, brush);
+    }
     TextExtent MeasureText(std::u16string_view text) override { return inner_.MeasureText(text); }
     void WriteText(int x, int y, std::u16string_view text) override {
         inner_.WriteText(x, y, text);
     }
     void CopyFromMemoryDc(int x, int y, int w, int h) override {
         inner_.CopyFromMemoryDc(x, y, w, h);
+    }
+    void StretchFromMemoryDc(int x, int y, int w, int h, int sw, int sh) override {
+        inner_.StretchFromMemoryDc(x, y, w, h, sw, sh);
     }
 
 private:

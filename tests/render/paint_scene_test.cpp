@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -322,6 +325,97 @@ TEST(PaintScene, FigurePixelsAsThePointListSays) {
             ++n;
         }
         EXPECT_EQ(n, 8799u);
+    }
+}
+
+// Above 100 % the scene is the 96-DPI scene of a screen of the same logical size, drawn natively:
+// every position, size, font height and pen width scaled, with text extents (device pixels) that
+// scale with their fonts. At 200 % every length doubles exactly; the points on the rings and of
+// the figure, truncated after the doubling, may lie one pixel off. At 125 % and 150 % the scaled
+// lengths round to whole pixels too. A length left unscaled (3 pixels and up) falls outside.
+TEST(PaintScene, EveryLengthScalesWithTheDisplay) {
+    struct Row {
+        std::int32_t dpi;
+        double tolerance;  // in pixels, from the scaled 96-DPI position
+    } const rows[] = {{192, 1}, {144, 1.5}, {120, 1.5}};
+    const auto paint = [](std::int32_t dpi) {
+        auto surface = std::make_unique<RecordingSurface>();
+        surface->SetExtentRule([dpi](std::u16string_view text, std::int32_t) {
+            const auto length = static_cast<std::int32_t>(text.size());
+            return TextExtent{8 * length * dpi / 96, 16 * dpi / 96};
+        });
+        SceneInputs inputs = Inputs(1920 * dpi / 96, 1080 * dpi / 96);
+        inputs.dpi = dpi;
+        PaintScene(*surface, inputs);
+        ExpectCleanEnd(*surface);
+        return surface;
+    };
+    const auto base = paint(96);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.dpi << " DPI");
+        const auto scaled = paint(row.dpi);
+        const double k = row.dpi / 96.0;
+        const auto near = [&](std::int32_t got, std::int32_t at96) {
+            return std::abs(got - k * at96) <= row.tolerance;
+        };
+        // The figure's squares are filled with brushes of their own, made and deleted around the
+        // 96-DPI sequence of calls.
+        std::set<GdiHandle> figureBrushes;
+        for (const RecordedCall& call : scaled->calls()) {
+            if (call.call == Call::FillRectangle) {
+                figureBrushes.insert(call.handle);
+            }
+        }
+        std::vector<RecordedCall> b;
+        for (const RecordedCall& call : scaled->calls()) {
+            if ((call.call != Call::CreateBrush && call.call != Call::Delete) ||
+                figureBrushes.count(call.handle) == 0) {
+                b.push_back(call);
+            }
+        }
+        const std::vector<RecordedCall>& a = base->calls();
+        ASSERT_EQ(a.size(), b.size());
+        const std::int32_t point = ScaledLength(1, row.dpi);
+        EXPECT_EQ(figureBrushes.size(), point == 1 ? 0U : 7U);
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const RecordedCall& at96 = a[i];
+            const RecordedCall& now = b[i];
+            SCOPED_TRACE(testing::Message() << "call " << i);
+            switch (at96.call) {
+                case Call::SetPixel:  // the figure: a point, a square above 1 pixel
+                    ASSERT_EQ(now.call, point == 1 ? Call::SetPixel : Call::FillRectangle);
+                    EXPECT_TRUE(near(now.args[0], at96.args[0]));
+                    EXPECT_TRUE(near(now.args[1], at96.args[1]));
+                    EXPECT_EQ(now.colour, at96.colour);
+                    if (point > 1) {
+                        EXPECT_EQ(now.args[2] - now.args[0], point);
+                        EXPECT_EQ(now.args[3] - now.args[1], point);
+                    }
+                    continue;
+                case Call::CopyFromMemoryDc:  // the picture: copied at 200 %, else stretched
+                    EXPECT_EQ(now.call,
+                              row.dpi == 192 ? Call::CopyFromMemoryDc : Call::StretchFromMemoryDc);
+                    if (now.call == Call::StretchFromMemoryDc) {
+                        EXPECT_EQ(now.source, (std::array<std::int32_t, 2>{96, 96}));
+                    }
+                    break;
+                case Call::LoadBitmap:
+                    EXPECT_EQ(now.text, at96.text + u"96");
+                    continue;
+                case Call::CreatePen:  // a pen's width, a font's height
+                case Call::CreateFont:
+                    EXPECT_EQ(now.args[0], ScaledLength(at96.args[0], row.dpi));
+                    continue;
+                default:
+                    ASSERT_EQ(now.call, at96.call);
+                    break;
+            }
+            EXPECT_EQ(now.text, at96.text);
+            for (std::size_t n = 0; n < at96.args.size(); ++n) {
+                EXPECT_TRUE(near(now.args[n], at96.args[n]))
+                    << n << ": " << now.args[n] << " for " << at96.args[n];
+            }
+        }
     }
 }
 

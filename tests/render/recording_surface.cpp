@@ -144,9 +144,10 @@ GdiHandle RecordingSurface::CreateFontFromTemplate(const FontTemplate& font) {
     return call.handle;
 }
 
-GdiHandle RecordingSurface::CreatePen(RgbColour colour) {
+GdiHandle RecordingSurface::CreatePen(RgbColour colour, int width) {
     RecordedCall& call = Begin(Call::CreatePen);
     call.colour = colour;
+    call.args[0] = width;
     call.handle = Create(ObjectRecord{ObjectKind::Pen, false, false, colour, {}, {}});
     return call.handle;
 }
@@ -284,6 +285,23 @@ void RecordingSurface::SetPixel(int x, int y, RgbColour colour) {
     RequirePaint("SetPixel");
 }
 
+void RecordingSurface::FillRectangle(int left, int top, int right, int bottom, GdiHandle brush) {
+    const ObjectRecord& used = object(brush);
+    if (logPixels_) {
+        RecordedCall& call = Begin(Call::FillRectangle);
+        call.args = {left, top, right, bottom};
+        call.handle = brush;
+        call.colour = used.colour;
+    } else if (attempts_++ == throwAt_) {
+        throw InjectedFailure();
+    }
+    ++pixels_;
+    RequirePaint("FillRect");
+    if (used.kind != ObjectKind::Brush || used.stock || used.deleted) {
+        Fault("FillRect with something that is not a live brush of the paint");
+    }
+}
+
 TextExtent RecordingSurface::MeasureText(std::u16string_view text) {
     RecordedCall& call = Begin(Call::MeasureText);
     call.text = text;
@@ -298,6 +316,18 @@ void RecordingSurface::WriteText(int x, int y, std::u16string_view text) {
     call.args = {x, y, 0, 0};
     call.text = text;
     RequirePaint("TextOutW");
+}
+
+void RecordingSurface::StretchFromMemoryDc(int x, int y, int width, int height, int sourceWidth,
+                                           int sourceHeight) {
+    RecordedCall& call = Begin(Call::StretchFromMemoryDc);
+    call.args = {x, y, width, height};
+    call.source = {sourceWidth, sourceHeight};
+    call.handle = memoryBitmap_;
+    RequirePaint("StretchBlt");
+    if (!memoryDc_) {
+        Fault("StretchBlt from a missing memory DC");
+    }
 }
 
 void RecordingSurface::CopyFromMemoryDc(int x, int y, int width, int height) {

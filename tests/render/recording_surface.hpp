@@ -39,9 +39,11 @@ enum class Call : std::uint8_t {
     MoveTo,
     LineTo,
     SetPixel,
+    FillRectangle,
     MeasureText,
     WriteText,
     CopyFromMemoryDc,
+    StretchFromMemoryDc,
 };
 
 enum class ObjectKind : std::uint8_t { Pen, Brush, Font, Bitmap };
@@ -66,13 +68,16 @@ struct DcState {
 
 struct RecordedCall {
     Call call = Call::BeginPaint;
-    std::array<std::int32_t, 4> args{};  // coordinates and sizes, in the order of the call
-    RgbColour colour{};                  // SetPixel, CreatePen, CreateBrush, SetTextColour
-    std::u16string text;                 // MeasureText, WriteText, LoadBitmap
-    DcTarget dc = DcTarget::Paint;       // Select
-    GdiHandle handle = 0;                // the object created, selected or deleted
-    GdiHandle replaced = 0;              // Select: the object it gave back
-    DcState state;                       // the paint DC before the call
+    std::array<std::int32_t, 4> args{};    // coordinates and sizes, in the order of the call; a
+                                           // pen's width; a font's height
+    std::array<std::int32_t, 2> source{};  // StretchFromMemoryDc: the source's width and height
+    RgbColour colour{};   // SetPixel, FillRectangle (its brush's), CreatePen, CreateBrush,
+                          // SetTextColour
+    std::u16string text;  // MeasureText, WriteText, LoadBitmap
+    DcTarget dc = DcTarget::Paint;  // Select
+    GdiHandle handle = 0;           // the object created, selected or deleted
+    GdiHandle replaced = 0;         // Select: the object it gave back
+    DcState state;                  // the paint DC before the call
 };
 
 // Thrown by the call a test chose.
@@ -98,7 +103,8 @@ public:
     void ThrowAtCall(std::size_t index) { throwAt_ = index; }
     // Every font, pen, brush or bitmap creation fails (gives 0) while this is set.
     void SetFailCreations(bool fail) { failCreations_ = fail; }
-    // Pixels are counted but not logged: for tests that paint many times.
+    // Pixels (and the figure's squares) are counted but not logged: for tests that paint many
+    // times.
     void SetLogPixels(bool log) { logPixels_ = log; }
 
     const std::vector<RecordedCall>& calls() const { return calls_; }
@@ -123,7 +129,7 @@ public:
     void CreateMemoryDc() override;
     void DeleteMemoryDc() override;
     GdiHandle CreateFontFromTemplate(const FontTemplate& font) override;
-    GdiHandle CreatePen(RgbColour colour) override;
+    GdiHandle CreatePen(RgbColour colour, int width) override;
     GdiHandle CreateSolidBrush(RgbColour colour) override;
     GdiHandle LoadBitmapResource(std::u16string_view name) override;
     GdiHandle SelectObject(DcTarget dc, GdiHandle object) override;
@@ -135,9 +141,12 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void SetPixel(int x, int y, RgbColour colour) override;
+    void FillRectangle(int left, int top, int right, int bottom, GdiHandle brush) override;
     TextExtent MeasureText(std::u16string_view text) override;
     void WriteText(int x, int y, std::u16string_view text) override;
     void CopyFromMemoryDc(int x, int y, int width, int height) override;
+    void StretchFromMemoryDc(int x, int y, int width, int height, int sourceWidth,
+                             int sourceHeight) override;
 
 private:
     RecordedCall& Begin(Call call);

@@ -22,16 +22,40 @@ constexpr GeometryRow kRows[] = {
     {800, 800, {800, 0, 0, 170, 250, 185}, {400, 400}},
     // Odd differences: div truncates, so the odd pixel goes to the right and bottom.
     {1001, 800, {800, 100, 0, 170, 250, 185}, {400 + 100, 400}},
+    // 200 % and 150 %: the centre offsets scaled (215 at 150 % is 322.5, rounded up to 323).
+    {3840, 2160, {2160, 840, 0, 620, 780, 650, 192}, {1920, 1080}},
+    {2880, 1620, {1620, 630, 0, 465, 585, 487, 144}, {1440, 810}},
 };
 
 TEST(SceneGeometry, CommonWindows) {
     for (const GeometryRow& row : kRows) {
         SCOPED_TRACE(testing::Message() << row.width << "x" << row.height);
-        const SceneGeometry g = ComputeSceneGeometry(row.width, row.height);
+        const SceneGeometry g = ComputeSceneGeometry(row.width, row.height, row.geometry.Dpi);
         EXPECT_EQ(g, row.geometry);
         EXPECT_EQ(RingCentre(g, g.RingRadius, kRingCentreOffset), row.centre);
         EXPECT_EQ(RingCentre(g, g.BadgeRadius, kBadgeCentreOffset), row.centre);
         EXPECT_EQ(RingCentre(g, g.LabelRadius, kLabelCentreOffset), row.centre);
+    }
+}
+
+TEST(SceneGeometry, LengthsScaleAsMulDivRoundsThem) {
+    struct Row {
+        std::int32_t length;
+        std::int32_t dpi;
+        std::int32_t scaled;
+    } const rows[] = {
+        // clang-format off
+        // At 100 % every length is itself.
+        {230, 96, 230}, {15, 96, 15}, {1, 96, 1},
+        // Halves are rounded away from zero: 287.5, 22.5, 1.5, 402.5 and -22.5.
+        {230, 120, 288}, {15, 144, 23}, {1, 144, 2}, {230, 168, 403}, {-15, 144, -23},
+        // The rest to the nearest pixel: 18.75, 1.25, 5.25.
+        {15, 120, 19}, {1, 120, 1}, {3, 168, 5},
+        {48, 192, 96}, {1, 192, 2},
+        // clang-format on
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ScaledLength(row.length, row.dpi), row.scaled) << row.length << " at " << row.dpi;
     }
 }
 

@@ -60,7 +60,9 @@ public:
     GdiHandle CreateFontFromTemplate(const FontTemplate& font) override {
         return Made(inner_.CreateFontFromTemplate(font));
     }
-    GdiHandle CreatePen(RgbColour colour) override { return Made(inner_.CreatePen(colour)); }
+    GdiHandle CreatePen(RgbColour colour, int width) override {
+        return Made(inner_.CreatePen(colour, width));
+    }
     GdiHandle CreateSolidBrush(RgbColour colour) override {
         return Made(inner_.CreateSolidBrush(colour));
     }
@@ -85,12 +87,19 @@ public:
     void MoveTo(int x, int y) override { inner_.MoveTo(x, y); }
     void LineTo(int x, int y) override { inner_.LineTo(x, y); }
     void SetPixel(int x, int y, RgbColour colour) override { inner_.SetPixel(x, y, colour); }
+    void FillRectangle(int left, int top, int right, int bottom, GdiHandle brush) override {
+        inner_.FillRectangle(left, top, right, bottom, brush);
+    }
     TextExtent MeasureText(std::u16string_view text) override { return inner_.MeasureText(text); }
     void WriteText(int x, int y, std::u16string_view text) override {
         inner_.WriteText(x, y, text);
     }
     void CopyFromMemoryDc(int x, int y, int width, int height) override {
         inner_.CopyFromMemoryDc(x, y, width, height);
+    }
+    void StretchFromMemoryDc(int x, int y, int width, int height, int sourceWidth,
+                             int sourceHeight) override {
+        inner_.StretchFromMemoryDc(x, y, width, height, sourceWidth, sourceHeight);
     }
 
 private:

@@ -3,8 +3,8 @@
 # PE32+ for x86-64) whose imports are all system DLLs (it is copied alone into the system folder,
 # with no MinGW runtime beside it) and functions that the oldest Windows of that architecture has
 # (x86: Windows XP SP3; x64: Windows XP x64 Edition and Server 2003 SP1), asking for no newer
-# subsystem than that Windows, and carrying its version resource and the three rating bitmaps;
-# nothing in it may depend on where or when it was built.
+# subsystem than that Windows, and carrying its version resource, the rating bitmaps at both
+# sizes and its application manifest; nothing in it may depend on where or when it was built.
 # Usage: check_artifact.sh <objdump> <x86|x64> <memory-rhythms.scr> <version>
 set -uo pipefail
 objdump=$1
@@ -49,9 +49,12 @@ allowed="$(dirname "${BASH_SOURCE[0]}")/imports_${arch}.txt"
 mapfile -t imports < <(awk '/^The Import Tables/ { inside = 1; next } /^The / { inside = 0 }
     inside && /DLL Name:/ { dll = tolower($3); next }
     inside && dll != "" && /^\t[0-9a-f]+\t/ { print dll, $NF }' <<<"$headers")
+# Read once, and searched without a pipe: grep -q leaves at the first match, and under pipefail a
+# writer still writing into the pipe then fails the whole search with SIGPIPE.
+listed=$(grep -v '^#' "$allowed")
 unlisted=0
 for import in "${imports[@]}"; do
-    if ! grep -v '^#' "$allowed" | grep -qxF "$import"; then
+    if ! grep -qxF "$import" <<<"$listed"; then
         echo "FAIL: imports $import, which is not on the list of $oldest exports"
         unlisted=1
     fi
@@ -79,7 +82,8 @@ fi
 
 # Resource names and version strings are stored in UTF-16.
 mapfile -t texts < <(strings -el -n 3 "$saver")
-for wanted in GOOD NORMAL BAD ProductName "Memory Rhythms" FileDescription FileVersion "$version"; do
+for wanted in GOOD NORMAL BAD GOOD96 NORMAL96 BAD96 ProductName "Memory Rhythms" FileDescription \
+    FileVersion "$version"; do
     found=0
     for text in "${texts[@]}"; do
         [[ "$text" == "$wanted"* ]] && found=1 && break
@@ -91,6 +95,21 @@ for wanted in GOOD NORMAL BAD ProductName "Memory Rhythms" FileDescription FileV
         status=1
     fi
 done
+# The application manifest Windows reads at start-up, resource 1 of type 24 (RT_MANIFEST), declares
+# the awareness of the display scale that keeps Windows from stretching the dial.
+# objdump indents the resource tree: types by 3 blanks, the ids under them by 5.
+manifest_id=$(awk '/^[0-9a-f]+   Entry: ID: / { type = $4 }
+    /^[0-9a-f]+     Entry: ID: / && type == "0x000018," { sub(",", "", $4); print $4; exit }' \
+    <<<"$headers")
+manifest=$(strings -a -n 8 "$saver" | tr -d '\r')
+if [[ "$manifest_id" == "0x000001" ]] &&
+    grep -qF '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>' <<<"$manifest" &&
+    grep -qF '<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>' <<<"$manifest"; then
+    echo "ok: manifest 1 declares per-monitor DPI awareness"
+else
+    echo "FAIL: no manifest 1 (found '${manifest_id:-none}') with dpiAware true/pm and dpiAwareness PerMonitorV2, PerMonitor"
+    status=1
+fi
 # The link time would make every build differ: the PE header's time stamp stays zero.
 pe_offset=$(od -An -tu4 -j60 -N4 "$saver" | tr -d ' ')
 stamp=$(od -An -tu4 -j$((pe_offset + 8)) -N4 "$saver" | tr -d ' ')

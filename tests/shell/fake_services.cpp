@@ -156,6 +156,11 @@ WindowRect FakeServices::GetWindowRect(WindowHandle window) {
     return found == windowRects.end() ? WindowRect{} : found->second;
 }
 
+std::uint32_t FakeServices::GetWindowDpi(WindowHandle window) {
+    dpiQueries.push_back(window);
+    return windowDpi;
+}
+
 WindowHandle FakeServices::GetDesktopWindow() {
     Record("GetDesktopWindow -> " + Hex(desktopWindow));
     return desktopWindow;

@@ -26,8 +26,11 @@ public:
     WindowHandle foregroundWindow = 0;
     WindowHandle desktopWindow = 0x10010;
     std::map<WindowHandle, WindowRect> windowRects;
-    std::set<WindowHandle> windows;         // what IsWindow says yes to
-    WindowHandle createdWindow = 0x2002;    // CreateWindowExW's answer for the saver's class
+    std::set<WindowHandle> windows;       // what IsWindow says yes to
+    WindowHandle createdWindow = 0x2002;  // CreateWindowExW's answer for the saver's class
+    // GetWindowDpi's answer. A query that changes nothing: the windows asked about are kept in
+    // dpiQueries, not among the calls.
+    std::uint32_t windowDpi = 96;
     WindowHandle nextCoverWindow = 0x5000;  // for any other class, counting up by 0x10
     // EnumDisplayMonitors' answer; none means the call failed.
     std::vector<WindowRect> monitors;
@@ -61,6 +64,7 @@ public:
 
     // --- what happened ---
     std::vector<std::string> calls;
+    std::vector<WindowHandle> dpiQueries;
     std::vector<ThreadStart> threads;
     std::vector<std::pair<WindowHandle, SceneInputs>> paints;
     std::vector<WindowCreation> creations;  // the views point into the shell's constants
@@ -96,6 +100,7 @@ public:
     void PaintWindow(WindowHandle window, const SceneInputs& inputs) override;
     void PaintBackground(WindowHandle window) override;
     WindowRect GetWindowRect(WindowHandle window) override;
+    std::uint32_t GetWindowDpi(WindowHandle window) override;
     WindowHandle GetDesktopWindow() override;
     WindowHandle GetForegroundWindow() override;
     void SetForegroundWindow(WindowHandle window) override;

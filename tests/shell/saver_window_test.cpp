@@ -54,7 +54,11 @@ TEST_F(SaverWindow, FullScreenIsATopmostPopUpOverTheGivenSize) {
 }
 
 TEST_F(SaverWindow, PreviewIsADisabledChildOfTheParentAndNotTopmost) {
+    services.windowDpi = 144;
     EXPECT_EQ(CreateSaverWindow(shell, 152, 112, 0x4D2), kWindow);
+    // The DPI of the saver's own window, recorded with it for every paint to come.
+    EXPECT_EQ(services.dpiQueries, std::vector<WindowHandle>{kWindow});
+    EXPECT_EQ(state.dpi.load(), 144);
     ASSERT_EQ(services.creations.size(), 1U);
     EXPECT_EQ(services.creations[0].style, 0x58000000U);  // WS_CHILD | WS_VISIBLE | WS_DISABLED
     EXPECT_EQ(services.creations[0].parent, 0x4D2U);
@@ -70,6 +74,17 @@ TEST_F(SaverWindow, AFailedCreationLeavesNoWindowAndPlacesNothing) {
     EXPECT_EQ(CreateSaverWindow(shell, 1920, 1080, 0), 0U);
     EXPECT_EQ(state.saverWindow.load(), 0U);
     EXPECT_EQ(services.Count("SetWindowPos"), 0U);
+    EXPECT_TRUE(services.dpiQueries.empty());
+}
+
+TEST(DialDpi, TheSystemsAnswerOr96WhenItHasNone) {
+    const std::pair<std::uint32_t, std::int32_t> rows[] = {
+        {0, 96},    {96, 96}, {120, 120}, {144, 144},        {192, 192},
+        {480, 480}, {47, 48}, {961, 960}, {0xFFFFFFFF, 960},  // nothing a display is set to
+    };
+    for (const auto& [answer, dpi] : rows) {
+        EXPECT_EQ(DialDpi(answer), dpi) << answer;
+    }
 }
 
 TEST_F(SaverWindow, LanguageFromTheSystemDefaultLocalesEnglishName) {
@@ -173,6 +188,7 @@ TEST_F(SaverWindow, PaintGetsTheStateAndOneClockReading) {
     state.previewMode = true;
     state.uiLanguage = UiLanguage::Russian;
     state.timeSeparator = u'.';
+    state.dpi = 168;
     services.clock = {At(23, 59, 7)};
     EXPECT_EQ(SaverWindowProc(shell, {kWindow, 0x000F}), 0);
     EXPECT_EQ(services.Count("GetLocalTime"), 1U);
@@ -184,6 +200,7 @@ TEST_F(SaverWindow, PaintGetsTheStateAndOneClockReading) {
     EXPECT_TRUE(inputs.preview);
     EXPECT_EQ(inputs.language, UiLanguage::Russian);
     EXPECT_EQ(inputs.timeSeparator, u'.');
+    EXPECT_EQ(inputs.dpi, 168);
     EXPECT_EQ(inputs.moment.hour, 23);
     EXPECT_EQ(inputs.moment.minute, 59);
     EXPECT_EQ(inputs.moment.second, 7);
