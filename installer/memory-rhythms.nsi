@@ -20,6 +20,16 @@
 ;   /S          silent; makes it the screen saver unless /NOSELECT is given as well
 ;   /NOSELECT   leaves the current screen saver as it is (no question asked)
 ; The uninstaller takes /S as well.
+;
+; Exit codes, the same in both builds (deployment tools read them):
+;   0     installed (uninstalled)
+;   1     cancelled by the user
+;   2     failed; nothing was changed, and the reason was shown (or, silent, left in the details)
+;   740   not run with administrator rights; nothing was changed
+;   3010  installed, but a restart finishes it: the saver was in use and is replaced at the next
+;         restart (uninstaller: it is deleted then)
+; The uninstaller started as Apps & Features starts it returns 0 as soon as it has handed over to its
+; copy in the temporary folder; its own code comes back only with _?=<its folder>.
 
 !ifndef ARCH
   !error "Give the architecture: -DARCH=x86 or -DARCH=x64"
@@ -32,7 +42,13 @@
   !error "ARCH must be x86 or x64, not ${ARCH}"
 !endif
 ManifestDPIAware true
+; Asks for elevation where there is UAC; .onInit checks that it was given (it is not asked for on
+; Windows XP and Server 2003, nor with UAC off).
 RequestExecutionLevel admin
+; A file that cannot be written ends the install instead of being skipped: a silent install would
+; otherwise answer "Ignore" and go on with the old file in place. (The steps check the error flag
+; as well.)
+AllowSkipFiles off
 SetCompressor /SOLID lzma
 
 !ifndef SCR_FILE
@@ -54,6 +70,13 @@ SetCompressor /SOLID lzma
 ; The screen saver the installing user had before ours was selected, kept in our uninstall entry
 ; so that it goes away with it; absent when the user had none.
 !define PREVIOUS_SAVER "PreviousScreenSaver"
+; The new saver, beside the old one until a restart swaps them, when the old one is held so that it
+; cannot even be renamed. Not .scr, so that it never shows in the Screen Saver list.
+!define STAGED_NAME "memory-rhythms.new"
+
+!define EXIT_FAILED 2 ; NSIS's own code for an aborted install
+!define EXIT_NOT_ADMIN 740 ; ERROR_ELEVATION_REQUIRED
+!define EXIT_RESTART 3010 ; ERROR_SUCCESS_REBOOT_REQUIRED
 
 Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
@@ -76,6 +99,9 @@ BrandingText "${PRODUCT} ${VERSION}"
 !include "x64.nsh"
 
 !define MUI_ABORTWARNING
+; With the saver replaced at the next restart the finish page offers to restart; Enter alone must not
+; restart the computer.
+!define MUI_FINISHPAGE_REBOOTLATER_DEFAULT
 
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !insertmacro MUI_PAGE_WELCOME
@@ -106,8 +132,32 @@ LangString FinishText ${LANG_ENGLISH} "${PRODUCT} is installed. You can choose i
 LangString FinishText ${LANG_RUSSIAN} "Заставка ${PRODUCT} установлена. Выбрать её или изменить время ожидания можно в параметрах заставки Windows."
 LangString SectionName ${LANG_ENGLISH} "Screen saver"
 LangString SectionName ${LANG_RUSSIAN} "Заставка"
+LangString NeedsAdmin ${LANG_ENGLISH} "Setup needs administrator rights: it installs ${PRODUCT} into the Windows folder, for every user of this computer. Run it as an administrator.$\r$\n$\r$\nNothing was changed."
+LangString NeedsAdmin ${LANG_RUSSIAN} "Программе установки нужны права администратора: она устанавливает ${PRODUCT} в папку Windows, для всех пользователей компьютера. Запустите её от имени администратора.$\r$\n$\r$\nНичего не изменено."
+LangString CannotWrite ${LANG_ENGLISH} "Setup could not write $FailedFile."
+LangString CannotWrite ${LANG_RUSSIAN} "Не удалось записать файл $FailedFile."
+LangString CannotQueue ${LANG_ENGLISH} "$SaverPath is in use, and setup could not arrange for it to be replaced at the next restart."
+LangString CannotQueue ${LANG_RUSSIAN} "Файл $SaverPath занят, и не удалось назначить его замену при следующей перезагрузке."
+LangString CannotSelect ${LANG_ENGLISH} "Setup could not change your screen saver setting."
+LangString CannotSelect ${LANG_RUSSIAN} "Не удалось изменить настройку заставки."
+LangString CannotRegister ${LANG_ENGLISH} "Setup could not register ${PRODUCT} with Apps & Features."
+LangString CannotRegister ${LANG_RUSSIAN} "Не удалось зарегистрировать ${PRODUCT} в списке установленных программ."
+LangString NothingChanged ${LANG_ENGLISH} "${PRODUCT} was not installed: nothing was changed."
+LangString NothingChanged ${LANG_RUSSIAN} "Заставка ${PRODUCT} не установлена: ничего не изменено."
 
 Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
+Var SaverDir ; the folder of SaverPath
+; What the install has changed so far, for PutBack to undo when a later step fails.
+Var Placed ; 1 once the new saver is at SaverPath
+Var Aside ; the old saver, renamed so that the new one could take its name
+Var Staged ; the new saver beside a held old one, queued to replace it at the next restart
+Var HadEntry ; 1 when the uninstall entry was there before: an upgrade
+Var SelectionTouched ; 1 once SCRNSAVE.EXE was changed
+Var SelectionHad ; 1 when SCRNSAVE.EXE was set before it was changed
+Var SelectionBefore ; and what it was
+Var Failure ; what failed, as the user is told
+Var FailedFile ; the file named in CannotWrite
+Var FailureShown ; 1 once the user was told
 
 ; The saver of the 32-bit setup program on 64-bit Windows: the folder of 32-bit screen savers.
 !define SYSWOW64_SAVER "$WINDIR\SysWOW64\${SCR_NAME}"
@@ -119,14 +169,15 @@ Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
 !macro SAVER_PATH un
   Function ${un}SaverPath
     !if "${ARCH}" == "x64"
-      StrCpy $SaverPath "$SYSDIR\${SCR_NAME}"
+      StrCpy $SaverDir $SYSDIR
     !else
       ${If} ${RunningX64}
-        StrCpy $SaverPath "${SYSWOW64_SAVER}"
+        StrCpy $SaverDir "$WINDIR\SysWOW64"
       ${Else}
-        StrCpy $SaverPath "$SYSDIR\${SCR_NAME}"
+        StrCpy $SaverDir $SYSDIR
       ${EndIf}
     !endif
+    StrCpy $SaverPath "$SaverDir\${SCR_NAME}"
   FunctionEnd
 
   ; Pops a path; pushes 1 when it names our saver (long or short form, System32 or SysWOW64 spelling),
@@ -183,6 +234,19 @@ Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
   ${EndIf}
 !macroend
 
+; Setup writes to the Windows folder and to the machine's part of the registry. A standard user
+; gets neither on Windows XP and Server 2003, or with UAC off, where nothing asks for elevation:
+; every step would fail, so setup says why and stops before it changes anything.
+!macro REQUIRE_ADMINISTRATOR
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "Admin"
+    MessageBox MB_OK|MB_ICONSTOP "$(NeedsAdmin)" /SD IDOK
+    SetErrorLevel ${EXIT_NOT_ADMIN}
+    Quit
+  ${EndIf}
+!macroend
+
 ; The registry view of the uninstall entry: the 64-bit one for the 64-bit saver (a 64-bit process
 ; writes there anyway; said here so that no one has to know that), the 32-bit one for the other.
 !macro REGISTRY_VIEW
@@ -193,8 +257,151 @@ Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
 
 Function .onInit
   !insertmacro CHOOSE_LANGUAGE
+  !insertmacro REQUIRE_ADMINISTRATOR
   !insertmacro REGISTRY_VIEW
   Call SaverPath
+FunctionEnd
+
+; Ends the install as failed when the step just before set the error flag. $Failure says what the
+; step was; PutBack undoes what came before it.
+!macro FAIL_ON_ERRORS failure
+  ${If} ${Errors}
+    StrCpy $Failure "${failure}"
+    Call Failed
+    Abort
+  ${EndIf}
+!macroend
+
+; Undoes what the install has changed, so that a failed install leaves the saver, the selection and
+; the uninstall entry as they were. Safe to call twice.
+Function PutBack
+  ${If} $Staged != ""
+    ; The restart then finds nothing to move: the queued replacement is void.
+    Delete $Staged
+    StrCpy $Staged ""
+    SetRebootFlag false
+  ${EndIf}
+  ${If} $Placed == 1
+    Delete $SaverPath
+    StrCpy $Placed 0
+  ${EndIf}
+  ${If} $Aside != ""
+    Rename $Aside $SaverPath
+    StrCpy $Aside ""
+  ${EndIf}
+  ${If} $SelectionTouched == 1
+    ${If} $SelectionHad == 1
+      WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $SelectionBefore
+    ${Else}
+      DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ${EndIf}
+    StrCpy $SelectionTouched 0
+  ${EndIf}
+  ${If} $HadEntry != 1
+    Delete "$INSTDIR\${UNINSTALLER}"
+    SetOutPath $TEMP ; the working folder cannot be removed
+    RMDir "$INSTDIR"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ${EndIf}
+FunctionEnd
+
+; Puts back what was changed and tells the user what failed, once.
+Function Failed
+  Call PutBack
+  ${If} $FailureShown != 1
+    StrCpy $FailureShown 1
+    DetailPrint "$Failure"
+    DetailPrint "$(NothingChanged)"
+    MessageBox MB_OK|MB_ICONSTOP "$Failure$\r$\n$\r$\n$(NothingChanged)" /SD IDOK
+  ${EndIf}
+FunctionEnd
+
+; Also reached when NSIS itself ended the install: a file it could not write.
+Function .onInstFailed
+  ${If} $Failure == ""
+    StrCpy $Failure "$(CannotWrite)"
+  ${EndIf}
+  Call Failed
+  SetErrorLevel ${EXIT_FAILED}
+FunctionEnd
+
+Function .onInstSuccess
+  ${If} ${RebootFlag}
+    SetErrorLevel ${EXIT_RESTART}
+  ${EndIf}
+FunctionEnd
+
+; Makes room for the new saver at SaverPath. A running saver (the screen saver settings' preview,
+; the saver of another signed-in user) cannot be written, but Windows lets it be renamed: the old
+; file is renamed aside for the new one to be written under its name, and goes once nothing runs it
+; (DiscardAside). Held so that not even renaming works, the new saver is written beside it instead,
+; and Windows puts it in place at the next restart: Staged is set, and setup ends with 3010.
+Function MakeRoomForSaver
+  ${IfNot} ${FileExists} $SaverPath
+    Return
+  ${EndIf}
+  ClearErrors
+  GetTempFileName $Aside $SaverDir
+  StrCpy $FailedFile $SaverDir
+  !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
+  Delete $Aside
+  Rename $SaverPath $Aside
+  ${IfNot} ${Errors}
+    Return
+  ${EndIf}
+  ClearErrors
+  StrCpy $Aside ""
+  StrCpy $Staged "$SaverDir\${STAGED_NAME}"
+  StrCpy $FailedFile $Staged
+  StrCpy $Failure "$(CannotWrite)"
+  SetOutPath $SYSDIR
+  SetDateSave off
+  File "/oname=${STAGED_NAME}" "${SCR_FILE}"
+  !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
+  ; MOVEFILE_REPLACE_EXISTING | MOVEFILE_DELAY_UNTIL_REBOOT, called here rather than through
+  ; Rename /REBOOTOK, which does not tell when Windows refuses to queue it.
+  System::Call 'kernel32::MoveFileExW(w "$Staged", w "$SaverPath", i 5) i .r0'
+  ${If} $0 = 0
+    SetErrors
+  ${EndIf}
+  !insertmacro FAIL_ON_ERRORS "$(CannotQueue)"
+  SetRebootFlag true
+  DetailPrint "$SaverPath is in use: the new one takes its place at the next restart"
+FunctionEnd
+
+; Deletes the old saver renamed aside by MakeRoomForSaver, at the next restart if it is still running then.
+; That restart only tidies up: the new saver is in place already, so it does not count as one the
+; install needs.
+Function DiscardAside
+  ${If} $Aside == ""
+    Return
+  ${EndIf}
+  ${If} ${RebootFlag}
+    Delete /REBOOTOK $Aside
+  ${Else}
+    Delete /REBOOTOK $Aside
+    SetRebootFlag false
+  ${EndIf}
+  StrCpy $Aside ""
+FunctionEnd
+
+; Changes the user's screen saver, remembering the setting as it was for PutBack.
+Function SetSelection
+  Exch $0
+  ${If} $SelectionTouched != 1
+    ClearErrors
+    ReadRegStr $SelectionBefore HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ${If} ${Errors}
+      StrCpy $SelectionHad 0
+    ${Else}
+      StrCpy $SelectionHad 1
+    ${EndIf}
+    StrCpy $SelectionTouched 1
+  ${EndIf}
+  ClearErrors
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
+  !insertmacro FAIL_ON_ERRORS "$(CannotSelect)"
+  Pop $0
 FunctionEnd
 
 !if "${ARCH}" == "x64"
@@ -203,12 +410,21 @@ FunctionEnd
 ; show twice in the Screen Saver list and twice in Apps & Features, so the 64-bit saver takes the
 ; place of the 32-bit one: the screen saver the user had before the first install is carried over
 ; to this install's entry, a selection of the 32-bit file moves to the 64-bit one (whatever
-; /NOSELECT says: the user chose Memory Rhythms, and the old file goes), and the rest is removed.
-Function ReplaceEarlier32BitInstall
+; /NOSELECT says: the user chose Memory Rhythms, and the old file goes), and, once this install is
+; registered, the rest is removed (RemoveEarlier32BitInstall).
+Var Earlier32BitLocation ; InstallLocation of the 32-bit install replaced; empty when there is none
+Var Earlier32BitFound ; 1 when there is one
+
+Function AdoptEarlier32BitInstall
+  StrCpy $Earlier32BitFound 0
   SetRegView 32
   ClearErrors
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayName"
   ${IfNot} ${Errors}
+    StrCpy $Earlier32BitFound 1
+    ; Its uninstaller is where its entry says (the 32-bit Program Files, which a 64-bit setup
+    ; program's $PROGRAMFILES32 does not name).
+    ReadRegStr $Earlier32BitLocation HKLM "${UNINSTALL_KEY}" "InstallLocation"
     ClearErrors
     ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
     ${IfNot} ${Errors}
@@ -218,17 +434,7 @@ Function ReplaceEarlier32BitInstall
       ${If} ${Errors}
         WriteRegStr HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}" $1
       ${EndIf}
-      SetRegView 32
     ${EndIf}
-    ; Its uninstaller is where its entry says (the 32-bit Program Files, which a 64-bit setup
-    ; program's $PROGRAMFILES32 does not name).
-    ReadRegStr $3 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
-    ${If} $3 != ""
-      Delete "$3\${UNINSTALLER}"
-      RMDir "$3"
-    ${EndIf}
-    DetailPrint "Replaced the 32-bit ${PRODUCT} of an earlier install"
   ${EndIf}
   SetRegView 64
 
@@ -240,10 +446,23 @@ Function ReplaceEarlier32BitInstall
     Call IsOurSaver
     Pop $1
     ${If} $1 == 1
-      WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $SaverPath
+      Push $SaverPath
+      Call SetSelection
     ${EndIf}
   ${EndIf}
+FunctionEnd
 
+Function RemoveEarlier32BitInstall
+  ${If} $Earlier32BitFound == 1
+    SetRegView 32
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    SetRegView 64
+    ${If} $Earlier32BitLocation != ""
+      Delete "$Earlier32BitLocation\${UNINSTALLER}"
+      RMDir "$Earlier32BitLocation"
+    ${EndIf}
+    DetailPrint "Replaced the 32-bit ${PRODUCT} of an earlier install"
+  ${EndIf}
   Delete /REBOOTOK "${SYSWOW64_SAVER}"
 FunctionEnd
 !endif
@@ -268,26 +487,59 @@ FunctionEnd
 
 Function SelectSaver
   Call RememberPreviousSaver
-  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $SaverPath
+  Push $SaverPath
+  Call SetSelection
 FunctionEnd
 
+; Every step the install depends on is checked; the first that fails ends it, and what came before
+; is put back (PutBack). The saver comes first, the uninstall entry last: an entry never names an
+; install that is not there.
 Section "$(SectionName)" SecSaver
   SectionIn RO
+  ClearErrors
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayName"
+  ${IfNot} ${Errors}
+    StrCpy $HadEntry 1
+  ${EndIf}
+
+  ; Into $SYSDIR, the folder of SaverPath as this program sees it (redirected to SysWOW64 for the
+  ; 32-bit setup program on 64-bit Windows).
   SetOutPath $SYSDIR
-  ; The build's file time would make each setup program differ from the last: the same sources
-  ; must give the same bytes. The installed file takes the time of the install instead.
-  SetDateSave off
-  File "/oname=${SCR_NAME}" "${SCR_FILE}"
-  !if "${ARCH}" == "x64"
-    Call ReplaceEarlier32BitInstall
-  !endif
+  Call MakeRoomForSaver
+  ${If} $Staged == ""
+    StrCpy $FailedFile $SaverPath
+    StrCpy $Failure "$(CannotWrite)"
+    StrCpy $Placed 1
+    ; The build's file time would make each setup program differ from the last: the same sources
+    ; must give the same bytes. The installed file takes the time of the install instead.
+    SetDateSave off
+    ClearErrors
+    File "/oname=${SCR_NAME}" "${SCR_FILE}"
+    !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
+  ${EndIf}
 
+  ClearErrors
   SetOutPath $INSTDIR
+  StrCpy $FailedFile "$INSTDIR\${UNINSTALLER}"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
 
-  ; One entry, rewritten on an upgrade; the recorded previous saver in it is kept.
+  !if "${ARCH}" == "x64"
+    Call AdoptEarlier32BitInstall
+  !endif
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/NOSELECT" $1
+  ${IfNot} ${Errors}
+    DetailPrint "/NOSELECT: the screen saver setting is left as it is"
+  ${ElseIf} ${Cmd} `MessageBox MB_YESNO|MB_ICONQUESTION "$(AskSelect)" /SD IDYES IDYES`
+    Call SelectSaver
+  ${EndIf}
+
+  ; One entry, rewritten on an upgrade; the recorded previous saver in it is kept. The version
+  ; goes last: should a write fail, an upgrade's entry still shows the version that is installed.
+  ClearErrors
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${UNINSTALLER},0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -297,23 +549,29 @@ Section "$(SectionName)" SecSaver
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   SectionGetSize ${SecSaver} $0
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  !insertmacro FAIL_ON_ERRORS "$(CannotRegister)"
 
-  ${GetParameters} $0
-  ClearErrors
-  ${GetOptions} $0 "/NOSELECT" $1
-  ${IfNot} ${Errors}
-    DetailPrint "/NOSELECT: the screen saver setting is left as it is"
-  ${ElseIf} ${Cmd} `MessageBox MB_YESNO|MB_ICONQUESTION "$(AskSelect)" /SD IDYES IDYES`
-    Call SelectSaver
-  ${EndIf}
+  ; Done: nothing below can undo the install.
+  Call DiscardAside
+  !if "${ARCH}" == "x64"
+    Call RemoveEarlier32BitInstall
+  !endif
 SectionEnd
 
 Function un.onInit
   !insertmacro CHOOSE_LANGUAGE
+  !insertmacro REQUIRE_ADMINISTRATOR
   ; The files are where setup put them, whichever copy of the uninstaller runs.
   StrCpy $INSTDIR "${INSTALL_DIR}"
   !insertmacro REGISTRY_VIEW
   Call un.SaverPath
+FunctionEnd
+
+Function un.onUninstSuccess
+  ${If} ${RebootFlag}
+    SetErrorLevel ${EXIT_RESTART}
+  ${EndIf}
 FunctionEnd
 
 ; Gives the user back the screen saver recorded at install time, if ours is still the selected
@@ -341,7 +599,8 @@ FunctionEnd
 
 Section "Uninstall"
   Call un.RestorePreviousSaver
-  Delete /REBOOTOK "$SYSDIR\${SCR_NAME}"
+  ; A running saver is deleted at the next restart (and the uninstaller exits with 3010).
+  Delete /REBOOTOK $SaverPath
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
