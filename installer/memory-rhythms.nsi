@@ -19,6 +19,8 @@
 ; the current user's screen saver, and registers an uninstaller with Apps & Features. Command line:
 ;   /S          silent; makes it the screen saver unless /NOSELECT is given as well
 ;   /NOSELECT   leaves the current screen saver as it is (no question asked)
+; The screen saver is chosen for the account setup runs as, and only when that is the account of the
+; person at the desk (CheckDeskAccount).
 ; The uninstaller takes /S as well.
 ;
 ; Exit codes, the same in both builds (deployment tools read them):
@@ -67,8 +69,10 @@ SetCompressor /SOLID lzma
 !define UNINSTALLER "uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\MemoryRhythms"
 !define DESKTOP_KEY "Control Panel\Desktop"
-; The screen saver the installing user had before ours was selected, kept in our uninstall entry
-; so that it goes away with it; absent when the user had none.
+; The screen saver a user had before setup selected ours, kept in that user's own key, since the
+; setting is each user's own; absent when the user had none. Setup programs of earlier releases
+; kept it in the uninstall entry, for everyone alike: an upgrade moves it (AdoptMachineRecord).
+!define USER_KEY "Software\${PRODUCT}"
 !define PREVIOUS_SAVER "PreviousScreenSaver"
 ; The new saver, beside the old one until a restart swaps them, when the old one is held so that it
 ; cannot even be renamed. Not .scr, so that it never shows in the Screen Saver list.
@@ -106,7 +110,9 @@ BrandingText "${PRODUCT} ${VERSION}"
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "$(FinishText)"
+Var FinishNote ; said after the finish page's text
+!define MUI_FINISHPAGE_TEXT "$(FinishText)$FinishNote"
+!define MUI_FINISHPAGE_TEXT_REBOOT "$(MUI_TEXT_FINISH_INFO_REBOOT)$FinishNote"
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -144,6 +150,8 @@ LangString CannotRegister ${LANG_ENGLISH} "Setup could not register ${PRODUCT} w
 LangString CannotRegister ${LANG_RUSSIAN} "Не удалось зарегистрировать ${PRODUCT} в списке установленных программ."
 LangString NothingChanged ${LANG_ENGLISH} "${PRODUCT} was not installed: nothing was changed."
 LangString NothingChanged ${LANG_RUSSIAN} "Заставка ${PRODUCT} не установлена: ничего не изменено."
+LangString OtherAccount ${LANG_ENGLISH} "$\r$\n$\r$\nSetup ran as another account than yours, so it left the screen saver setting alone: choose ${PRODUCT} in the screen saver settings of your own account."
+LangString OtherAccount ${LANG_RUSSIAN} "$\r$\n$\r$\nПрограмма установки работала от имени другой учётной записи и не меняла настройку заставки: выберите ${PRODUCT} в параметрах заставки своей учётной записи."
 
 Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
 Var SaverDir ; the folder of SaverPath
@@ -158,6 +166,7 @@ Var SelectionBefore ; and what it was
 Var Failure ; what failed, as the user is told
 Var FailedFile ; the file named in CannotWrite
 Var FailureShown ; 1 once the user was told
+Var ForDesk ; 1 when setup runs as the person at the desk (CheckDeskAccount)
 
 ; The saver of the 32-bit setup program on 64-bit Windows: the folder of 32-bit screen savers.
 !define SYSWOW64_SAVER "$WINDIR\SysWOW64\${SCR_NAME}"
@@ -255,11 +264,48 @@ Var FailureShown ; 1 once the user was told
   !endif
 !macroend
 
+; Sets ForDesk to 0 when setup runs as an account other than the one of the session's desktop: an
+; administrator's name and password typed at a standard user's prompt, a deployment tool's account.
+; SCRNSAVE.EXE is the setting of the account that writes it, so setup would choose the saver for
+; that account, not for the person at the desk. Local System is never the person at the desk.
+; Where the session's account cannot be read (Terminal Services stopped on Windows XP, say), setup
+; chooses for its own account, as it always has. All these calls exist on Windows XP and Server 2003.
+Function CheckDeskAccount
+  StrCpy $ForDesk 1
+  System::Call 'advapi32::ConvertStringSidToSidW(w "S-1-5-18", *p .r0) i .r1'
+  ${If} $1 <> 0
+    System::Call 'advapi32::CheckTokenMembership(p 0, p r0, *i .r2) i .r1'
+    System::Call 'kernel32::LocalFree(p r0)'
+    ${If} $1 <> 0
+    ${AndIf} $2 <> 0
+      StrCpy $ForDesk 0
+      Return
+    ${EndIf}
+  ${EndIf}
+  System::Call 'advapi32::GetUserNameW(w .r0, *i ${NSIS_MAX_STRLEN}) i .r1'
+  ${If} $1 = 0
+    Return
+  ${EndIf}
+  ; WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSUserName
+  System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i -1, i 5, *p .r2, *i .r3) i .r1'
+  ${If} $1 = 0
+    Return
+  ${EndIf}
+  System::Call 'kernel32::lstrcpynW(w .r4, p r2, i ${NSIS_MAX_STRLEN})'
+  System::Call 'wtsapi32::WTSFreeMemory(p r2)'
+  ; Account names are compared as Windows does, without regard to case.
+  ${If} $4 != ""
+  ${AndIf} $4 != $0
+    StrCpy $ForDesk 0
+  ${EndIf}
+FunctionEnd
+
 Function .onInit
   !insertmacro CHOOSE_LANGUAGE
   !insertmacro REQUIRE_ADMINISTRATOR
   !insertmacro REGISTRY_VIEW
   Call SaverPath
+  Call CheckDeskAccount
 FunctionEnd
 
 ; Ends the install as failed when the step just before set the error flag. $Failure says what the
@@ -409,7 +455,7 @@ FunctionEnd
 ; in the 32-bit Program Files and its entry in the 32-bit registry. Two savers of one name would
 ; show twice in the Screen Saver list and twice in Apps & Features, so the 64-bit saver takes the
 ; place of the 32-bit one: the screen saver the user had before the first install is carried over
-; to this install's entry, a selection of the 32-bit file moves to the 64-bit one (whatever
+; (AdoptMachineRecord), a selection of the 32-bit file moves to the 64-bit one (whatever
 ; /NOSELECT says: the user chose Memory Rhythms, and the old file goes), and, once this install is
 ; registered, the rest is removed (RemoveEarlier32BitInstall).
 Var Earlier32BitLocation ; InstallLocation of the 32-bit install replaced; empty when there is none
@@ -428,12 +474,8 @@ Function AdoptEarlier32BitInstall
     ClearErrors
     ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
     ${IfNot} ${Errors}
-      SetRegView 64
-      ClearErrors
-      ReadRegStr $2 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
-      ${If} ${Errors}
-        WriteRegStr HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}" $1
-      ${EndIf}
+      Push $1
+      Call AdoptMachineRecord
     ${EndIf}
   ${EndIf}
   SetRegView 64
@@ -467,13 +509,27 @@ Function RemoveEarlier32BitInstall
 FunctionEnd
 !endif
 
+; Pops the screen saver recorded in an uninstall entry by a setup program of an earlier release and
+; makes it the upgrading user's record, unless that user has one already.
+Function AdoptMachineRecord
+  Exch $0
+  Push $1
+  ClearErrors
+  ReadRegStr $1 HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
+  ${If} ${Errors}
+    WriteRegStr HKCU "${USER_KEY}" "${PREVIOUS_SAVER}" $0
+  ${EndIf}
+  Pop $1
+  Pop $0
+FunctionEnd
+
 ; Records the user's current screen saver unless it is already ours (an upgrade, or a second
 ; install): then what was recorded the first time stays.
 Function RememberPreviousSaver
   ClearErrors
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${If} ${Errors}
-    DeleteRegValue HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
+    DeleteRegValue HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
   ${Else}
     Push $0
     Call IsOurSaver
@@ -481,7 +537,9 @@ Function RememberPreviousSaver
     ${If} $1 == 1
       Return
     ${EndIf}
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}" $0
+    ClearErrors
+    WriteRegStr HKCU "${USER_KEY}" "${PREVIOUS_SAVER}" $0
+    !insertmacro FAIL_ON_ERRORS "$(CannotSelect)"
   ${EndIf}
 FunctionEnd
 
@@ -524,6 +582,12 @@ Section "$(SectionName)" SecSaver
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
 
+  ClearErrors
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
+  ${IfNot} ${Errors}
+    Push $0
+    Call AdoptMachineRecord
+  ${EndIf}
   !if "${ARCH}" == "x64"
     Call AdoptEarlier32BitInstall
   !endif
@@ -532,12 +596,15 @@ Section "$(SectionName)" SecSaver
   ${GetOptions} $0 "/NOSELECT" $1
   ${IfNot} ${Errors}
     DetailPrint "/NOSELECT: the screen saver setting is left as it is"
+  ${ElseIf} $ForDesk != 1
+    DetailPrint "Setup runs as another account than the desktop's: the screen saver setting is left as it is"
+    StrCpy $FinishNote "$(OtherAccount)"
   ${ElseIf} ${Cmd} `MessageBox MB_YESNO|MB_ICONQUESTION "$(AskSelect)" /SD IDYES IDYES`
     Call SelectSaver
   ${EndIf}
 
-  ; One entry, rewritten on an upgrade; the recorded previous saver in it is kept. The version
-  ; goes last: should a write fail, an upgrade's entry still shows the version that is installed.
+  ; One entry, rewritten on an upgrade. The version goes last: should a write fail, an upgrade's
+  ; entry still shows the version that is installed.
   ClearErrors
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
@@ -551,6 +618,7 @@ Section "$(SectionName)" SecSaver
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   !insertmacro FAIL_ON_ERRORS "$(CannotRegister)"
+  DeleteRegValue HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
 
   ; Done: nothing below can undo the install.
   Call DiscardAside
@@ -574,9 +642,19 @@ Function un.onUninstSuccess
   ${EndIf}
 FunctionEnd
 
-; Gives the user back the screen saver recorded at install time, if ours is still the selected
-; one; a saver chosen since then is left alone. Runs while our file still exists.
+; Gives the uninstalling user back the screen saver recorded for them at install time, if ours is
+; still their selected one; a saver chosen since then is left alone. Other users' settings are not
+; within reach: a selection of ours there names a file that is gone, which Windows takes as none.
+; Runs while our file still exists.
 Function un.RestorePreviousSaver
+  ClearErrors
+  ReadRegStr $2 HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
+  StrCpy $3 1
+  ${If} ${Errors}
+    StrCpy $3 0
+  ${EndIf}
+  DeleteRegValue HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
+  DeleteRegKey /IfEmpty HKCU "${USER_KEY}"
   ClearErrors
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${If} ${Errors}
@@ -588,12 +666,10 @@ Function un.RestorePreviousSaver
   ${If} $1 != 1
     Return
   ${EndIf}
-  ClearErrors
-  ReadRegStr $2 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
-  ${If} ${Errors}
-    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  ${Else}
+  ${If} $3 == 1
     WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $2
+  ${Else}
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${EndIf}
 FunctionEnd
 

@@ -12,7 +12,7 @@
 #                      (exit 0), or, held so that it cannot be renamed, at the next restart (3010),
 #                      or, where not even that can be done, a failure (2) that leaves it in place;
 #                      one uninstall entry, and the uninstaller still gives back the saver chosen
-#                      before the first install
+#                      before the first install, recorded as earlier releases did
 #   select_options     /NOSELECT leaves the selection alone; with no saver chosen before, the
 #                      uninstaller leaves none chosen
 #   interactive        the wizard, driven by keys: answering no leaves the selection alone,
@@ -151,7 +151,7 @@ install() { # [options...]: expects exit code 0, or expected_exit when set
 hold_saver() { # [norename]
     wine "$hold" "$saver_windows_path" "$@" >"$work/held" 2>&1 &
     holder=$!
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         grep -q held "$work/held" && return
         sleep 0.1
     done
@@ -214,6 +214,8 @@ check_uninstall_entry() {
     expect_eq UninstallString "$uninstaller" "\"$uninstaller_windows_path\""
     expect_eq QuietUninstallString "$(value_of QuietUninstallString <<<"$entry")" "$uninstaller /S"
     expect "uninstall.exe is there" test -f "$install_dir/uninstall.exe"
+    # The screen saver a user had before is that user's own: none of it in the machine's entry.
+    expect "no user's previous screen saver in the entry" fails value_of PreviousScreenSaver <<<"$entry"
     icon=$(value_of DisplayIcon <<<"$entry")
     expect_eq DisplayIcon "$icon" "$uninstaller_windows_path,0"
     # Kilobytes, at least the saver itself.
@@ -366,6 +368,9 @@ install_uninstall)
 upgrade)
     set_screen_saver "$previous"
     install
+    # As setup programs of earlier releases kept it: in the uninstall entry. The upgrade moves it.
+    w reg delete 'HKCU\Software\Memory Rhythms' /f >/dev/null
+    w reg add "$uninstall_key" /reg:$registry_view /v PreviousScreenSaver /d "$previous" /f >/dev/null
     older="$work/older.scr"
     cp "$saver" "$older" && printf 'older' >>"$older"
     cp "$older" "$installed" && hold_saver
