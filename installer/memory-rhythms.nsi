@@ -28,6 +28,8 @@
 ;   1     cancelled by the user
 ;   2     failed; nothing was changed, and the reason was shown (or, silent, left in the details)
 ;   740   not run with administrator rights; nothing was changed
+;   1638  (x86 setup program) the 64-bit saver is installed: use the x64 setup program; nothing was
+;         changed
 ;   3010  installed, but a restart finishes it: the saver was in use and is replaced at the next
 ;         restart (uninstaller: it is deleted then)
 ; The uninstaller started as Apps & Features starts it returns 0 as soon as it has handed over to its
@@ -80,6 +82,7 @@ SetCompressor /SOLID lzma
 
 !define EXIT_FAILED 2 ; NSIS's own code for an aborted install
 !define EXIT_NOT_ADMIN 740 ; ERROR_ELEVATION_REQUIRED
+!define EXIT_OTHER_BUILD 1638 ; ERROR_PRODUCT_VERSION: another version is installed
 !define EXIT_RESTART 3010 ; ERROR_SUCCESS_REBOOT_REQUIRED
 
 Name "${PRODUCT}"
@@ -150,6 +153,10 @@ LangString CannotRegister ${LANG_ENGLISH} "Setup could not register ${PRODUCT} w
 LangString CannotRegister ${LANG_RUSSIAN} "Не удалось зарегистрировать ${PRODUCT} в списке установленных программ."
 LangString NothingChanged ${LANG_ENGLISH} "${PRODUCT} was not installed: nothing was changed."
 LangString NothingChanged ${LANG_RUSSIAN} "Заставка ${PRODUCT} не установлена: ничего не изменено."
+!if "${ARCH}" == "x86"
+LangString Has64Bit ${LANG_ENGLISH} "The 64-bit ${PRODUCT} is installed on this computer. To update it, run memory-rhythms-setup-x64.exe.$\r$\n$\r$\nNothing was changed."
+LangString Has64Bit ${LANG_RUSSIAN} "На этом компьютере установлена 64-разрядная заставка ${PRODUCT}. Чтобы обновить её, запустите memory-rhythms-setup-x64.exe.$\r$\n$\r$\nНичего не изменено."
+!endif
 LangString OtherAccount ${LANG_ENGLISH} "$\r$\n$\r$\nSetup ran as another account than yours, so it left the screen saver setting alone: choose ${PRODUCT} in the screen saver settings of your own account."
 LangString OtherAccount ${LANG_RUSSIAN} "$\r$\n$\r$\nПрограмма установки работала от имени другой учётной записи и не меняла настройку заставки: выберите ${PRODUCT} в параметрах заставки своей учётной записи."
 
@@ -189,41 +196,40 @@ Var ForDesk ; 1 when setup runs as the person at the desk (CheckDeskAccount)
     StrCpy $SaverPath "$SaverDir\${SCR_NAME}"
   FunctionEnd
 
-  ; Pops a path; pushes 1 when it names our saver (long or short form, System32 or SysWOW64 spelling),
-  ; 0 otherwise. Needs the file to exist for the short form. For the 64-bit setup program the
-  ; 32-bit saver of an earlier install in SysWOW64 is ours too.
-  Function ${un}IsOurSaver
+  ; Pops a file's path, then a selection (a value of SCRNSAVE.EXE); pushes 1 when the selection
+  ; names that file, in its long or its short form (Windows may write either), 0 otherwise. The
+  ; short form needs the file to exist.
+  Function ${un}SelectionNames
     Exch $0
-    Push $1
+    Exch
+    Exch $1
     Push $2
-    StrCpy $1 0
-    ${If} $0 == ""
+    StrCpy $2 0
+    ${If} $1 == ""
       ; nothing selected
-    ${ElseIf} $0 == $SaverPath
-    ${OrIf} $0 == "$SYSDIR\${SCR_NAME}"
-      StrCpy $1 1
-    !if "${ARCH}" == "x64"
-    ${ElseIf} $0 == "${SYSWOW64_SAVER}"
-      StrCpy $1 1
-    !endif
+    ${ElseIf} $1 == $0
+      StrCpy $2 1
     ${Else}
-      GetFullPathName /SHORT $2 $SaverPath
-      ${If} $2 != ""
-      ${AndIf} $0 == $2
-        StrCpy $1 1
+      GetFullPathName /SHORT $0 $0
+      ${If} $0 != ""
+      ${AndIf} $1 == $0
+        StrCpy $2 1
       ${EndIf}
-      !if "${ARCH}" == "x64"
-        GetFullPathName /SHORT $2 "${SYSWOW64_SAVER}"
-        ${If} $2 != ""
-        ${AndIf} $0 == $2
-          StrCpy $1 1
-        ${EndIf}
-      !endif
     ${EndIf}
-    StrCpy $0 $1
+    StrCpy $0 $2
     Pop $2
     Pop $1
     Exch $0
+  FunctionEnd
+
+  ; Pops a selection; pushes 1 when it names this build's saver, SaverPath, and 0 for any other
+  ; file. The same test in both builds, which differ only in SaverPath: the 64-bit saver in System32
+  ; is no business of the 32-bit setup program on 64-bit Windows (though its $SYSDIR spells that
+  ; very path), nor is the 32-bit one in SysWOW64 any of the 64-bit setup program, except where
+  ; it replaces an earlier 32-bit install (AdoptEarlier32BitInstall).
+  Function ${un}IsOurSaver
+    Push $SaverPath
+    Call ${un}SelectionNames
   FunctionEnd
 !macroend
 !insertmacro SAVER_PATH ""
@@ -303,6 +309,21 @@ FunctionEnd
 Function .onInit
   !insertmacro CHOOSE_LANGUAGE
   !insertmacro REQUIRE_ADMINISTRATOR
+  !if "${ARCH}" == "x86"
+    ; With the 64-bit saver installed (its entry is in the 64-bit registry) this setup program
+    ; would add a second Memory Rhythms to the Screen Saver list and to Apps & Features.
+    ${If} ${RunningX64}
+      SetRegView 64
+      ClearErrors
+      ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayName"
+      SetRegView Default
+      ${IfNot} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP "$(Has64Bit)" /SD IDOK
+        SetErrorLevel ${EXIT_OTHER_BUILD}
+        Quit
+      ${EndIf}
+    ${EndIf}
+  !endif
   !insertmacro REGISTRY_VIEW
   Call SaverPath
   Call CheckDeskAccount
@@ -466,26 +487,29 @@ Function AdoptEarlier32BitInstall
   SetRegView 32
   ClearErrors
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayName"
-  ${IfNot} ${Errors}
-    StrCpy $Earlier32BitFound 1
-    ; Its uninstaller is where its entry says (the 32-bit Program Files, which a 64-bit setup
-    ; program's $PROGRAMFILES32 does not name).
-    ReadRegStr $Earlier32BitLocation HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    ClearErrors
-    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
-    ${IfNot} ${Errors}
-      Push $1
-      Call AdoptMachineRecord
-    ${EndIf}
+  ${If} ${Errors}
+    ; A 32-bit saver in SysWOW64 without it (copied there by hand) is not this program's.
+    SetRegView 64
+    Return
   ${EndIf}
+  StrCpy $Earlier32BitFound 1
+  ; Its uninstaller is where its entry says: the 32-bit Program Files, which $PROGRAMFILES32 of a
+  ; 64-bit setup program names on Windows, but not under Wine.
+  ReadRegStr $Earlier32BitLocation HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ClearErrors
+  ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
   SetRegView 64
+  ${IfNot} ${Errors}
+    Push $1
+    Call AdoptMachineRecord
+  ${EndIf}
 
   ClearErrors
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${IfNot} ${Errors}
-  ${AndIf} $0 != $SaverPath
     Push $0
-    Call IsOurSaver
+    Push "${SYSWOW64_SAVER}"
+    Call SelectionNames
     Pop $1
     ${If} $1 == 1
       Push $SaverPath
@@ -495,17 +519,18 @@ Function AdoptEarlier32BitInstall
 FunctionEnd
 
 Function RemoveEarlier32BitInstall
-  ${If} $Earlier32BitFound == 1
-    SetRegView 32
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
-    SetRegView 64
-    ${If} $Earlier32BitLocation != ""
-      Delete "$Earlier32BitLocation\${UNINSTALLER}"
-      RMDir "$Earlier32BitLocation"
-    ${EndIf}
-    DetailPrint "Replaced the 32-bit ${PRODUCT} of an earlier install"
+  ${If} $Earlier32BitFound != 1
+    Return
+  ${EndIf}
+  SetRegView 32
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  SetRegView 64
+  ${If} $Earlier32BitLocation != ""
+    Delete "$Earlier32BitLocation\${UNINSTALLER}"
+    RMDir "$Earlier32BitLocation"
   ${EndIf}
   Delete /REBOOTOK "${SYSWOW64_SAVER}"
+  DetailPrint "Replaced the 32-bit ${PRODUCT} of an earlier install"
 FunctionEnd
 !endif
 

@@ -24,7 +24,8 @@
 #                      and the signed saver, installed, runs and closes on a key
 #   replace_x86        (x64) over what the x86 setup program left on 64-bit Windows, the 32-bit
 #                      saver in SysWOW64, selected, with its entry and uninstaller: one saver, one
-#                      entry, the selection on the 64-bit file; its uninstaller removes everything
+#                      entry, the selection on the 64-bit file; its uninstaller removes everything.
+#                      A 32-bit saver there without that entry, selected, is left alone
 set -uo pipefail
 
 if (($# != 6)); then
@@ -394,6 +395,8 @@ upgrade)
     check_selected
     expect_eq "uninstall entries after installing four times" "$(count_entries)" 1
     check_uninstall_entry
+    # Windows may write the short form of the path: the uninstaller knows it as ours all the same.
+    set_screen_saver "$(w winepath -s "$saver_windows_path" | tr -d '\r')"
     uninstall_quietly
     check_removed
     # Had the second install recorded our own saver as the previous one, it would come back here.
@@ -494,6 +497,15 @@ replace_x86)
     check_removed
     expect_eq "SCRNSAVE.EXE after uninstall: the one before the first install" "$(screen_saver)" \
         "$previous"
+    # A 32-bit saver copied into SysWOW64 by hand, without the x86 setup program's entry, is not
+    # the 64-bit setup program's: it and its selection outlast an install and an uninstall.
+    cp "$saver" "$wow64_dir/memory-rhythms.scr"
+    set_screen_saver 'C:\windows\SysWOW64\memory-rhythms.scr'
+    install /NOSELECT
+    uninstall_quietly
+    expect_eq "SCRNSAVE.EXE after an install and uninstall" "$(screen_saver)" \
+        'C:\windows\SysWOW64\memory-rhythms.scr'
+    expect "the 32-bit saver is still in SysWOW64" test -f "$wow64_dir/memory-rhythms.scr"
     ;;
 *)
     echo "unknown case $case_name" >&2
