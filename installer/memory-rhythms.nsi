@@ -26,7 +26,7 @@
 ; Exit codes, the same in both builds (deployment tools read them):
 ;   0     installed (uninstalled)
 ;   1     cancelled by the user
-;   2     failed; nothing was changed, and the reason was shown (or, silent, left in the details)
+;   2     failed; nothing was changed, and (unless silent) a message said what failed
 ;   740   not run with administrator rights; nothing was changed
 ;   1638  (x86 setup program) the 64-bit saver is installed: use the x64 setup program; nothing was
 ;         changed
@@ -109,6 +109,8 @@ BrandingText "${PRODUCT} ${VERSION}"
 ; With the saver replaced at the next restart the finish page offers to restart; Enter alone must not
 ; restart the computer.
 !define MUI_FINISHPAGE_REBOOTLATER_DEFAULT
+; Room for the restart's text and FinishNote above the restart buttons.
+!define MUI_FINISHPAGE_TEXT_LARGE
 
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !insertmacro MUI_PAGE_WELCOME
@@ -157,8 +159,8 @@ LangString NothingChanged ${LANG_RUSSIAN} "Заставка ${PRODUCT} не ус
 LangString Has64Bit ${LANG_ENGLISH} "The 64-bit ${PRODUCT} is installed on this computer. To update it, run memory-rhythms-setup-x64.exe.$\r$\n$\r$\nNothing was changed."
 LangString Has64Bit ${LANG_RUSSIAN} "На этом компьютере установлена 64-разрядная заставка ${PRODUCT}. Чтобы обновить её, запустите memory-rhythms-setup-x64.exe.$\r$\n$\r$\nНичего не изменено."
 !endif
-LangString OtherAccount ${LANG_ENGLISH} "$\r$\n$\r$\nSetup ran as another account than yours, so it left the screen saver setting alone: choose ${PRODUCT} in the screen saver settings of your own account."
-LangString OtherAccount ${LANG_RUSSIAN} "$\r$\n$\r$\nПрограмма установки работала от имени другой учётной записи и не меняла настройку заставки: выберите ${PRODUCT} в параметрах заставки своей учётной записи."
+LangString OtherAccount ${LANG_ENGLISH} "$\r$\n$\r$\nSetup ran as another account than yours and left your screen saver as it is: choose ${PRODUCT} in your own screen saver settings."
+LangString OtherAccount ${LANG_RUSSIAN} "$\r$\n$\r$\nУстановка шла от имени другой учётной записи, и ваша заставка не изменена: выберите ${PRODUCT} в своих параметрах заставки."
 
 Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
 Var SaverDir ; the folder of SaverPath
