@@ -32,8 +32,8 @@
 ;         changed
 ;   3010  installed, but a restart finishes it: the saver was in use and is replaced at the next
 ;         restart (uninstaller: it is deleted then)
-; The uninstaller started as Apps & Features starts it returns 0 as soon as it has handed over to its
-; copy in the temporary folder; its own code comes back only with _?=<its folder>.
+; The uninstaller started as Apps & Features starts it returns 0 as soon as it has handed over to
+; its copy in the temporary folder; its own code comes back only with _?=<its folder>.
 
 !ifndef ARCH
   !error "Give the architecture: -DARCH=x86 or -DARCH=x64"
@@ -106,8 +106,8 @@ BrandingText "${PRODUCT} ${VERSION}"
 !include "x64.nsh"
 
 !define MUI_ABORTWARNING
-; With the saver replaced at the next restart the finish page offers to restart; Enter alone must not
-; restart the computer.
+; With the saver replaced at the next restart the finish page offers to restart; Enter alone must
+; not restart the computer.
 !define MUI_FINISHPAGE_REBOOTLATER_DEFAULT
 ; Room for the restart's text and FinishNote above the restart buttons.
 !define MUI_FINISHPAGE_TEXT_LARGE
@@ -277,7 +277,8 @@ Var ForDesk ; 1 when setup runs as the person at the desk (CheckDeskAccount)
 ; SCRNSAVE.EXE is the setting of the account that writes it, so setup would choose the saver for
 ; that account, not for the person at the desk. Local System is never the person at the desk.
 ; Where the session's account cannot be read (Terminal Services stopped on Windows XP, say), setup
-; chooses for its own account, as it always has. All these calls exist on Windows XP and Server 2003.
+; chooses for its own account, as it always has. All these calls exist on Windows XP and Server
+; 2003.
 Function CheckDeskAccount
   StrCpy $ForDesk 1
   System::Call 'advapi32::ConvertStringSidToSidW(w "S-1-5-18", *p .r0) i .r1'
@@ -438,9 +439,9 @@ Function MakeRoomForSaver
   DetailPrint "$SaverPath is in use: the new one takes its place at the next restart"
 FunctionEnd
 
-; Deletes the old saver renamed aside by MakeRoomForSaver, at the next restart if it is still running then.
-; That restart only tidies up: the new saver is in place already, so it does not count as one the
-; install needs.
+; Deletes the old saver renamed aside by MakeRoomForSaver, at the next restart if it is still
+; running then. That restart only tidies up: the new saver is in place already, so it does not
+; count as one the install needs.
 Function DiscardAside
   ${If} $Aside == ""
     Return
@@ -624,7 +625,7 @@ Section "$(SectionName)" SecSaver
   ${IfNot} ${Errors}
     DetailPrint "/NOSELECT: the screen saver setting is left as it is"
   ${ElseIf} $ForDesk != 1
-    DetailPrint "Setup runs as another account than the desktop's: the screen saver setting is left as it is"
+    DetailPrint "Another account than the desktop's: the screen saver setting is left as it is"
     StrCpy $FinishNote "$(OtherAccount)"
   ${ElseIf} ${Cmd} `MessageBox MB_YESNO|MB_ICONQUESTION "$(AskSelect)" /SD IDYES IDYES`
     Call SelectSaver
