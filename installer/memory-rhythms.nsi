@@ -19,7 +19,21 @@
 ; the current user's screen saver, and registers an uninstaller with Apps & Features. Command line:
 ;   /S          silent; makes it the screen saver unless /NOSELECT is given as well
 ;   /NOSELECT   leaves the current screen saver as it is (no question asked)
+; The screen saver is chosen for the account setup runs as, and only when that is the account of the
+; person at the desk (CheckDeskAccount).
 ; The uninstaller takes /S as well.
+;
+; Exit codes, the same in both builds (deployment tools read them):
+;   0     installed (uninstalled)
+;   1     cancelled by the user
+;   2     failed; nothing was changed, and (unless silent) a message said what failed
+;   740   not run with administrator rights; nothing was changed
+;   1638  (x86 setup program) the 64-bit saver is installed: use the x64 setup program; nothing was
+;         changed
+;   3010  installed, but a restart finishes it: the saver was in use and is replaced at the next
+;         restart (uninstaller: it is deleted then)
+; The uninstaller started as Apps & Features starts it returns 0 as soon as it has handed over to
+; its copy in the temporary folder; its own code comes back only with _?=<its folder>.
 
 !ifndef ARCH
   !error "Give the architecture: -DARCH=x86 or -DARCH=x64"
@@ -32,7 +46,13 @@
   !error "ARCH must be x86 or x64, not ${ARCH}"
 !endif
 ManifestDPIAware true
+; Asks for elevation where there is UAC; .onInit checks that it was given (it is not asked for on
+; Windows XP and Server 2003, nor with UAC off).
 RequestExecutionLevel admin
+; A file that cannot be written ends the install instead of being skipped: a silent install would
+; otherwise answer "Ignore" and go on with the old file in place. (The steps check the error flag
+; as well.)
+AllowSkipFiles off
 SetCompressor /SOLID lzma
 
 !ifndef SCR_FILE
@@ -51,9 +71,19 @@ SetCompressor /SOLID lzma
 !define UNINSTALLER "uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\MemoryRhythms"
 !define DESKTOP_KEY "Control Panel\Desktop"
-; The screen saver the installing user had before ours was selected, kept in our uninstall entry
-; so that it goes away with it; absent when the user had none.
+; The screen saver a user had before setup selected ours, kept in that user's own key, since the
+; setting is each user's own; absent when the user had none. Setup programs of earlier releases
+; kept it in the uninstall entry, for everyone alike: an upgrade moves it (AdoptMachineRecord).
+!define USER_KEY "Software\${PRODUCT}"
 !define PREVIOUS_SAVER "PreviousScreenSaver"
+; The new saver, beside the old one until a restart swaps them, when the old one is held so that it
+; cannot even be renamed. Not .scr, so that it never shows in the Screen Saver list.
+!define STAGED_NAME "memory-rhythms.new"
+
+!define EXIT_FAILED 2 ; NSIS's own code for an aborted install
+!define EXIT_NOT_ADMIN 740 ; ERROR_ELEVATION_REQUIRED
+!define EXIT_OTHER_BUILD 1638 ; ERROR_PRODUCT_VERSION: another version is installed
+!define EXIT_RESTART 3010 ; ERROR_SUCCESS_REBOOT_REQUIRED
 
 Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
@@ -76,11 +106,18 @@ BrandingText "${PRODUCT} ${VERSION}"
 !include "x64.nsh"
 
 !define MUI_ABORTWARNING
+; With the saver replaced at the next restart the finish page offers to restart; Enter alone must
+; not restart the computer.
+!define MUI_FINISHPAGE_REBOOTLATER_DEFAULT
+; Room for the restart's text and FinishNote above the restart buttons.
+!define MUI_FINISHPAGE_TEXT_LARGE
 
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "$(FinishText)"
+Var FinishNote ; said after the finish page's text
+!define MUI_FINISHPAGE_TEXT "$(FinishText)$FinishNote"
+!define MUI_FINISHPAGE_TEXT_REBOOT "$(MUI_TEXT_FINISH_INFO_REBOOT)$FinishNote"
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -106,8 +143,39 @@ LangString FinishText ${LANG_ENGLISH} "${PRODUCT} is installed. You can choose i
 LangString FinishText ${LANG_RUSSIAN} "Заставка ${PRODUCT} установлена. Выбрать её или изменить время ожидания можно в параметрах заставки Windows."
 LangString SectionName ${LANG_ENGLISH} "Screen saver"
 LangString SectionName ${LANG_RUSSIAN} "Заставка"
+LangString NeedsAdmin ${LANG_ENGLISH} "Setup needs administrator rights: it installs ${PRODUCT} into the Windows folder, for every user of this computer. Run it as an administrator.$\r$\n$\r$\nNothing was changed."
+LangString NeedsAdmin ${LANG_RUSSIAN} "Программе установки нужны права администратора: она устанавливает ${PRODUCT} в папку Windows, для всех пользователей компьютера. Запустите её от имени администратора.$\r$\n$\r$\nНичего не изменено."
+LangString CannotWrite ${LANG_ENGLISH} "Setup could not write $FailedFile."
+LangString CannotWrite ${LANG_RUSSIAN} "Не удалось записать файл $FailedFile."
+LangString CannotQueue ${LANG_ENGLISH} "$SaverPath is in use, and setup could not arrange for it to be replaced at the next restart."
+LangString CannotQueue ${LANG_RUSSIAN} "Файл $SaverPath занят, и не удалось назначить его замену при следующей перезагрузке."
+LangString CannotSelect ${LANG_ENGLISH} "Setup could not change your screen saver setting."
+LangString CannotSelect ${LANG_RUSSIAN} "Не удалось изменить настройку заставки."
+LangString CannotRegister ${LANG_ENGLISH} "Setup could not register ${PRODUCT} with Apps & Features."
+LangString CannotRegister ${LANG_RUSSIAN} "Не удалось зарегистрировать ${PRODUCT} в списке установленных программ."
+LangString NothingChanged ${LANG_ENGLISH} "${PRODUCT} was not installed: nothing was changed."
+LangString NothingChanged ${LANG_RUSSIAN} "Заставка ${PRODUCT} не установлена: ничего не изменено."
+!if "${ARCH}" == "x86"
+LangString Has64Bit ${LANG_ENGLISH} "The 64-bit ${PRODUCT} is installed on this computer. To update it, run memory-rhythms-setup-x64.exe.$\r$\n$\r$\nNothing was changed."
+LangString Has64Bit ${LANG_RUSSIAN} "На этом компьютере установлена 64-разрядная заставка ${PRODUCT}. Чтобы обновить её, запустите memory-rhythms-setup-x64.exe.$\r$\n$\r$\nНичего не изменено."
+!endif
+LangString OtherAccount ${LANG_ENGLISH} "$\r$\n$\r$\nSetup ran as another account than yours and left your screen saver as it is: choose ${PRODUCT} in your own screen saver settings."
+LangString OtherAccount ${LANG_RUSSIAN} "$\r$\n$\r$\nУстановка шла от имени другой учётной записи, и ваша заставка не изменена: выберите ${PRODUCT} в своих параметрах заставки."
 
 Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
+Var SaverDir ; the folder of SaverPath
+; What the install has changed so far, for PutBack to undo when a later step fails.
+Var Placed ; 1 once the new saver is at SaverPath
+Var Aside ; the old saver, renamed so that the new one could take its name
+Var Staged ; the new saver beside a held old one, queued to replace it at the next restart
+Var HadEntry ; 1 when the uninstall entry was there before: an upgrade
+Var SelectionTouched ; 1 once SCRNSAVE.EXE was changed
+Var SelectionHad ; 1 when SCRNSAVE.EXE was set before it was changed
+Var SelectionBefore ; and what it was
+Var Failure ; what failed, as the user is told
+Var FailedFile ; the file named in CannotWrite
+Var FailureShown ; 1 once the user was told
+Var ForDesk ; 1 when setup runs as the person at the desk (CheckDeskAccount)
 
 ; The saver of the 32-bit setup program on 64-bit Windows: the folder of 32-bit screen savers.
 !define SYSWOW64_SAVER "$WINDIR\SysWOW64\${SCR_NAME}"
@@ -119,51 +187,51 @@ Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
 !macro SAVER_PATH un
   Function ${un}SaverPath
     !if "${ARCH}" == "x64"
-      StrCpy $SaverPath "$SYSDIR\${SCR_NAME}"
+      StrCpy $SaverDir $SYSDIR
     !else
       ${If} ${RunningX64}
-        StrCpy $SaverPath "${SYSWOW64_SAVER}"
+        StrCpy $SaverDir "$WINDIR\SysWOW64"
       ${Else}
-        StrCpy $SaverPath "$SYSDIR\${SCR_NAME}"
+        StrCpy $SaverDir $SYSDIR
       ${EndIf}
     !endif
+    StrCpy $SaverPath "$SaverDir\${SCR_NAME}"
   FunctionEnd
 
-  ; Pops a path; pushes 1 when it names our saver (long or short form, System32 or SysWOW64 spelling),
-  ; 0 otherwise. Needs the file to exist for the short form. For the 64-bit setup program the
-  ; 32-bit saver of an earlier install in SysWOW64 is ours too.
-  Function ${un}IsOurSaver
+  ; Pops a file's path, then a selection (a value of SCRNSAVE.EXE); pushes 1 when the selection
+  ; names that file, in its long or its short form (Windows may write either), 0 otherwise. The
+  ; short form needs the file to exist.
+  Function ${un}SelectionNames
     Exch $0
-    Push $1
+    Exch
+    Exch $1
     Push $2
-    StrCpy $1 0
-    ${If} $0 == ""
+    StrCpy $2 0
+    ${If} $1 == ""
       ; nothing selected
-    ${ElseIf} $0 == $SaverPath
-    ${OrIf} $0 == "$SYSDIR\${SCR_NAME}"
-      StrCpy $1 1
-    !if "${ARCH}" == "x64"
-    ${ElseIf} $0 == "${SYSWOW64_SAVER}"
-      StrCpy $1 1
-    !endif
+    ${ElseIf} $1 == $0
+      StrCpy $2 1
     ${Else}
-      GetFullPathName /SHORT $2 $SaverPath
-      ${If} $2 != ""
-      ${AndIf} $0 == $2
-        StrCpy $1 1
+      GetFullPathName /SHORT $0 $0
+      ${If} $0 != ""
+      ${AndIf} $1 == $0
+        StrCpy $2 1
       ${EndIf}
-      !if "${ARCH}" == "x64"
-        GetFullPathName /SHORT $2 "${SYSWOW64_SAVER}"
-        ${If} $2 != ""
-        ${AndIf} $0 == $2
-          StrCpy $1 1
-        ${EndIf}
-      !endif
     ${EndIf}
-    StrCpy $0 $1
+    StrCpy $0 $2
     Pop $2
     Pop $1
     Exch $0
+  FunctionEnd
+
+  ; Pops a selection; pushes 1 when it names this build's saver, SaverPath, and 0 for any other
+  ; file. The same test in both builds, which differ only in SaverPath: the 64-bit saver in System32
+  ; is no business of the 32-bit setup program on 64-bit Windows (though its $SYSDIR spells that
+  ; very path), nor is the 32-bit one in SysWOW64 any of the 64-bit setup program, except where
+  ; it replaces an earlier 32-bit install (AdoptEarlier32BitInstall).
+  Function ${un}IsOurSaver
+    Push $SaverPath
+    Call ${un}SelectionNames
   FunctionEnd
 !macroend
 !insertmacro SAVER_PATH ""
@@ -183,6 +251,19 @@ Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
   ${EndIf}
 !macroend
 
+; Setup writes to the Windows folder and to the machine's part of the registry. A standard user
+; gets neither on Windows XP and Server 2003, or with UAC off, where nothing asks for elevation:
+; every step would fail, so setup says why and stops before it changes anything.
+!macro REQUIRE_ADMINISTRATOR
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "Admin"
+    MessageBox MB_OK|MB_ICONSTOP "$(NeedsAdmin)" /SD IDOK
+    SetErrorLevel ${EXIT_NOT_ADMIN}
+    Quit
+  ${EndIf}
+!macroend
+
 ; The registry view of the uninstall entry: the 64-bit one for the 64-bit saver (a 64-bit process
 ; writes there anyway; said here so that no one has to know that), the 32-bit one for the other.
 !macro REGISTRY_VIEW
@@ -191,10 +272,206 @@ Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
   !endif
 !macroend
 
+; Sets ForDesk to 0 when setup runs as an account other than the one of the session's desktop: an
+; administrator's name and password typed at a standard user's prompt, a deployment tool's account.
+; SCRNSAVE.EXE is the setting of the account that writes it, so setup would choose the saver for
+; that account, not for the person at the desk. Local System is never the person at the desk.
+; Where the session's account cannot be read (Terminal Services stopped on Windows XP, say), setup
+; chooses for its own account, as it always has. All these calls exist on Windows XP and Server
+; 2003.
+Function CheckDeskAccount
+  StrCpy $ForDesk 1
+  System::Call 'advapi32::ConvertStringSidToSidW(w "S-1-5-18", *p .r0) i .r1'
+  ${If} $1 <> 0
+    System::Call 'advapi32::CheckTokenMembership(p 0, p r0, *i .r2) i .r1'
+    System::Call 'kernel32::LocalFree(p r0)'
+    ${If} $1 <> 0
+    ${AndIf} $2 <> 0
+      StrCpy $ForDesk 0
+      Return
+    ${EndIf}
+  ${EndIf}
+  System::Call 'advapi32::GetUserNameW(w .r0, *i ${NSIS_MAX_STRLEN}) i .r1'
+  ${If} $1 = 0
+    Return
+  ${EndIf}
+  ; WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSUserName
+  System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i -1, i 5, *p .r2, *i .r3) i .r1'
+  ${If} $1 = 0
+    Return
+  ${EndIf}
+  System::Call 'kernel32::lstrcpynW(w .r4, p r2, i ${NSIS_MAX_STRLEN})'
+  System::Call 'wtsapi32::WTSFreeMemory(p r2)'
+  ; Account names are compared as Windows does, without regard to case.
+  ${If} $4 != ""
+  ${AndIf} $4 != $0
+    StrCpy $ForDesk 0
+  ${EndIf}
+FunctionEnd
+
 Function .onInit
   !insertmacro CHOOSE_LANGUAGE
+  !insertmacro REQUIRE_ADMINISTRATOR
+  !if "${ARCH}" == "x86"
+    ; With the 64-bit saver installed (its entry is in the 64-bit registry) this setup program
+    ; would add a second Memory Rhythms to the Screen Saver list and to Apps & Features.
+    ${If} ${RunningX64}
+      SetRegView 64
+      ClearErrors
+      ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayName"
+      SetRegView Default
+      ${IfNot} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP "$(Has64Bit)" /SD IDOK
+        SetErrorLevel ${EXIT_OTHER_BUILD}
+        Quit
+      ${EndIf}
+    ${EndIf}
+  !endif
   !insertmacro REGISTRY_VIEW
   Call SaverPath
+  Call CheckDeskAccount
+FunctionEnd
+
+; Ends the install as failed when the step just before set the error flag. $Failure says what the
+; step was; PutBack undoes what came before it.
+!macro FAIL_ON_ERRORS failure
+  ${If} ${Errors}
+    StrCpy $Failure "${failure}"
+    Call Failed
+    Abort
+  ${EndIf}
+!macroend
+
+; Undoes what the install has changed, so that a failed install leaves the saver, the selection and
+; the uninstall entry as they were. Safe to call twice.
+Function PutBack
+  ${If} $Staged != ""
+    ; The restart then finds nothing to move: the queued replacement is void.
+    Delete $Staged
+    StrCpy $Staged ""
+    SetRebootFlag false
+  ${EndIf}
+  ${If} $Placed == 1
+    Delete $SaverPath
+    StrCpy $Placed 0
+  ${EndIf}
+  ${If} $Aside != ""
+    Rename $Aside $SaverPath
+    StrCpy $Aside ""
+  ${EndIf}
+  ${If} $SelectionTouched == 1
+    ${If} $SelectionHad == 1
+      WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $SelectionBefore
+    ${Else}
+      DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ${EndIf}
+    StrCpy $SelectionTouched 0
+  ${EndIf}
+  ${If} $HadEntry != 1
+    Delete "$INSTDIR\${UNINSTALLER}"
+    SetOutPath $TEMP ; the working folder cannot be removed
+    RMDir "$INSTDIR"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ${EndIf}
+FunctionEnd
+
+; Puts back what was changed and tells the user what failed, once.
+Function Failed
+  Call PutBack
+  ${If} $FailureShown != 1
+    StrCpy $FailureShown 1
+    DetailPrint "$Failure"
+    DetailPrint "$(NothingChanged)"
+    MessageBox MB_OK|MB_ICONSTOP "$Failure$\r$\n$\r$\n$(NothingChanged)" /SD IDOK
+  ${EndIf}
+FunctionEnd
+
+; Also reached when NSIS itself ended the install: a file it could not write.
+Function .onInstFailed
+  ${If} $Failure == ""
+    StrCpy $Failure "$(CannotWrite)"
+  ${EndIf}
+  Call Failed
+  SetErrorLevel ${EXIT_FAILED}
+FunctionEnd
+
+Function .onInstSuccess
+  ${If} ${RebootFlag}
+    SetErrorLevel ${EXIT_RESTART}
+  ${EndIf}
+FunctionEnd
+
+; Makes room for the new saver at SaverPath. A running saver (the screen saver settings' preview,
+; the saver of another signed-in user) cannot be written, but Windows lets it be renamed: the old
+; file is renamed aside for the new one to be written under its name, and goes once nothing runs it
+; (DiscardAside). Held so that not even renaming works, the new saver is written beside it instead,
+; and Windows puts it in place at the next restart: Staged is set, and setup ends with 3010.
+Function MakeRoomForSaver
+  ${IfNot} ${FileExists} $SaverPath
+    Return
+  ${EndIf}
+  ClearErrors
+  GetTempFileName $Aside $SaverDir
+  StrCpy $FailedFile $SaverDir
+  !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
+  Delete $Aside
+  Rename $SaverPath $Aside
+  ${IfNot} ${Errors}
+    Return
+  ${EndIf}
+  ClearErrors
+  StrCpy $Aside ""
+  StrCpy $Staged "$SaverDir\${STAGED_NAME}"
+  StrCpy $FailedFile $Staged
+  StrCpy $Failure "$(CannotWrite)"
+  SetOutPath $SYSDIR
+  SetDateSave off
+  File "/oname=${STAGED_NAME}" "${SCR_FILE}"
+  !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
+  ; MOVEFILE_REPLACE_EXISTING | MOVEFILE_DELAY_UNTIL_REBOOT, called here rather than through
+  ; Rename /REBOOTOK, which does not tell when Windows refuses to queue it.
+  System::Call 'kernel32::MoveFileExW(w "$Staged", w "$SaverPath", i 5) i .r0'
+  ${If} $0 = 0
+    SetErrors
+  ${EndIf}
+  !insertmacro FAIL_ON_ERRORS "$(CannotQueue)"
+  SetRebootFlag true
+  DetailPrint "$SaverPath is in use: the new one takes its place at the next restart"
+FunctionEnd
+
+; Deletes the old saver renamed aside by MakeRoomForSaver, at the next restart if it is still
+; running then. That restart only tidies up: the new saver is in place already, so it does not
+; count as one the install needs.
+Function DiscardAside
+  ${If} $Aside == ""
+    Return
+  ${EndIf}
+  ${If} ${RebootFlag}
+    Delete /REBOOTOK $Aside
+  ${Else}
+    Delete /REBOOTOK $Aside
+    SetRebootFlag false
+  ${EndIf}
+  StrCpy $Aside ""
+FunctionEnd
+
+; Changes the user's screen saver, remembering the setting as it was for PutBack.
+Function SetSelection
+  Exch $0
+  ${If} $SelectionTouched != 1
+    ClearErrors
+    ReadRegStr $SelectionBefore HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ${If} ${Errors}
+      StrCpy $SelectionHad 0
+    ${Else}
+      StrCpy $SelectionHad 1
+    ${EndIf}
+    StrCpy $SelectionTouched 1
+  ${EndIf}
+  ClearErrors
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
+  !insertmacro FAIL_ON_ERRORS "$(CannotSelect)"
+  Pop $0
 FunctionEnd
 
 !if "${ARCH}" == "x64"
@@ -202,51 +479,77 @@ FunctionEnd
 ; in the 32-bit Program Files and its entry in the 32-bit registry. Two savers of one name would
 ; show twice in the Screen Saver list and twice in Apps & Features, so the 64-bit saver takes the
 ; place of the 32-bit one: the screen saver the user had before the first install is carried over
-; to this install's entry, a selection of the 32-bit file moves to the 64-bit one (whatever
-; /NOSELECT says: the user chose Memory Rhythms, and the old file goes), and the rest is removed.
-Function ReplaceEarlier32BitInstall
+; (AdoptMachineRecord), a selection of the 32-bit file moves to the 64-bit one (whatever
+; /NOSELECT says: the user chose Memory Rhythms, and the old file goes), and, once this install is
+; registered, the rest is removed (RemoveEarlier32BitInstall).
+Var Earlier32BitLocation ; InstallLocation of the 32-bit install replaced; empty when there is none
+Var Earlier32BitFound ; 1 when there is one
+
+Function AdoptEarlier32BitInstall
+  StrCpy $Earlier32BitFound 0
   SetRegView 32
   ClearErrors
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayName"
-  ${IfNot} ${Errors}
-    ClearErrors
-    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
-    ${IfNot} ${Errors}
-      SetRegView 64
-      ClearErrors
-      ReadRegStr $2 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
-      ${If} ${Errors}
-        WriteRegStr HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}" $1
-      ${EndIf}
-      SetRegView 32
-    ${EndIf}
-    ; Its uninstaller is where its entry says (the 32-bit Program Files, which a 64-bit setup
-    ; program's $PROGRAMFILES32 does not name).
-    ReadRegStr $3 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
-    ${If} $3 != ""
-      Delete "$3\${UNINSTALLER}"
-      RMDir "$3"
-    ${EndIf}
-    DetailPrint "Replaced the 32-bit ${PRODUCT} of an earlier install"
+  ${If} ${Errors}
+    ; A 32-bit saver in SysWOW64 without it (copied there by hand) is not this program's.
+    SetRegView 64
+    Return
   ${EndIf}
+  StrCpy $Earlier32BitFound 1
+  ; Its uninstaller is where its entry says: the 32-bit Program Files, which $PROGRAMFILES32 of a
+  ; 64-bit setup program names on Windows, but not under Wine.
+  ReadRegStr $Earlier32BitLocation HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ClearErrors
+  ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
   SetRegView 64
+  ${IfNot} ${Errors}
+    Push $1
+    Call AdoptMachineRecord
+  ${EndIf}
 
   ClearErrors
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${IfNot} ${Errors}
-  ${AndIf} $0 != $SaverPath
     Push $0
-    Call IsOurSaver
+    Push "${SYSWOW64_SAVER}"
+    Call SelectionNames
     Pop $1
     ${If} $1 == 1
-      WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $SaverPath
+      Push $SaverPath
+      Call SetSelection
     ${EndIf}
   ${EndIf}
+FunctionEnd
 
+Function RemoveEarlier32BitInstall
+  ${If} $Earlier32BitFound != 1
+    Return
+  ${EndIf}
+  SetRegView 32
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  SetRegView 64
+  ${If} $Earlier32BitLocation != ""
+    Delete "$Earlier32BitLocation\${UNINSTALLER}"
+    RMDir "$Earlier32BitLocation"
+  ${EndIf}
   Delete /REBOOTOK "${SYSWOW64_SAVER}"
+  DetailPrint "Replaced the 32-bit ${PRODUCT} of an earlier install"
 FunctionEnd
 !endif
+
+; Pops the screen saver recorded in an uninstall entry by a setup program of an earlier release and
+; makes it the upgrading user's record, unless that user has one already.
+Function AdoptMachineRecord
+  Exch $0
+  Push $1
+  ClearErrors
+  ReadRegStr $1 HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
+  ${If} ${Errors}
+    WriteRegStr HKCU "${USER_KEY}" "${PREVIOUS_SAVER}" $0
+  ${EndIf}
+  Pop $1
+  Pop $0
+FunctionEnd
 
 ; Records the user's current screen saver unless it is already ours (an upgrade, or a second
 ; install): then what was recorded the first time stays.
@@ -254,7 +557,7 @@ Function RememberPreviousSaver
   ClearErrors
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${If} ${Errors}
-    DeleteRegValue HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
+    DeleteRegValue HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
   ${Else}
     Push $0
     Call IsOurSaver
@@ -262,32 +565,76 @@ Function RememberPreviousSaver
     ${If} $1 == 1
       Return
     ${EndIf}
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}" $0
+    ClearErrors
+    WriteRegStr HKCU "${USER_KEY}" "${PREVIOUS_SAVER}" $0
+    !insertmacro FAIL_ON_ERRORS "$(CannotSelect)"
   ${EndIf}
 FunctionEnd
 
 Function SelectSaver
   Call RememberPreviousSaver
-  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $SaverPath
+  Push $SaverPath
+  Call SetSelection
 FunctionEnd
 
+; Every step the install depends on is checked; the first that fails ends it, and what came before
+; is put back (PutBack). The saver comes first, the uninstall entry last: an entry never names an
+; install that is not there.
 Section "$(SectionName)" SecSaver
   SectionIn RO
+  ClearErrors
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayName"
+  ${IfNot} ${Errors}
+    StrCpy $HadEntry 1
+  ${EndIf}
+
+  ; Into $SYSDIR, the folder of SaverPath as this program sees it (redirected to SysWOW64 for the
+  ; 32-bit setup program on 64-bit Windows).
   SetOutPath $SYSDIR
-  ; The build's file time would make each setup program differ from the last: the same sources
-  ; must give the same bytes. The installed file takes the time of the install instead.
-  SetDateSave off
-  File "/oname=${SCR_NAME}" "${SCR_FILE}"
-  !if "${ARCH}" == "x64"
-    Call ReplaceEarlier32BitInstall
-  !endif
+  Call MakeRoomForSaver
+  ${If} $Staged == ""
+    StrCpy $FailedFile $SaverPath
+    StrCpy $Failure "$(CannotWrite)"
+    StrCpy $Placed 1
+    ; The build's file time would make each setup program differ from the last: the same sources
+    ; must give the same bytes. The installed file takes the time of the install instead.
+    SetDateSave off
+    ClearErrors
+    File "/oname=${SCR_NAME}" "${SCR_FILE}"
+    !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
+  ${EndIf}
 
+  ClearErrors
   SetOutPath $INSTDIR
+  StrCpy $FailedFile "$INSTDIR\${UNINSTALLER}"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
 
-  ; One entry, rewritten on an upgrade; the recorded previous saver in it is kept.
+  ClearErrors
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
+  ${IfNot} ${Errors}
+    Push $0
+    Call AdoptMachineRecord
+  ${EndIf}
+  !if "${ARCH}" == "x64"
+    Call AdoptEarlier32BitInstall
+  !endif
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/NOSELECT" $1
+  ${IfNot} ${Errors}
+    DetailPrint "/NOSELECT: the screen saver setting is left as it is"
+  ${ElseIf} $ForDesk != 1
+    DetailPrint "Another account than the desktop's: the screen saver setting is left as it is"
+    StrCpy $FinishNote "$(OtherAccount)"
+  ${ElseIf} ${Cmd} `MessageBox MB_YESNO|MB_ICONQUESTION "$(AskSelect)" /SD IDYES IDYES`
+    Call SelectSaver
+  ${EndIf}
+
+  ; One entry, rewritten on an upgrade. The version goes last: should a write fail, an upgrade's
+  ; entry still shows the version that is installed.
+  ClearErrors
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${UNINSTALLER},0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -297,28 +644,45 @@ Section "$(SectionName)" SecSaver
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   SectionGetSize ${SecSaver} $0
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  !insertmacro FAIL_ON_ERRORS "$(CannotRegister)"
+  DeleteRegValue HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
 
-  ${GetParameters} $0
-  ClearErrors
-  ${GetOptions} $0 "/NOSELECT" $1
-  ${IfNot} ${Errors}
-    DetailPrint "/NOSELECT: the screen saver setting is left as it is"
-  ${ElseIf} ${Cmd} `MessageBox MB_YESNO|MB_ICONQUESTION "$(AskSelect)" /SD IDYES IDYES`
-    Call SelectSaver
-  ${EndIf}
+  ; Done: nothing below can undo the install.
+  Call DiscardAside
+  !if "${ARCH}" == "x64"
+    Call RemoveEarlier32BitInstall
+  !endif
 SectionEnd
 
 Function un.onInit
   !insertmacro CHOOSE_LANGUAGE
+  !insertmacro REQUIRE_ADMINISTRATOR
   ; The files are where setup put them, whichever copy of the uninstaller runs.
   StrCpy $INSTDIR "${INSTALL_DIR}"
   !insertmacro REGISTRY_VIEW
   Call un.SaverPath
 FunctionEnd
 
-; Gives the user back the screen saver recorded at install time, if ours is still the selected
-; one; a saver chosen since then is left alone. Runs while our file still exists.
+Function un.onUninstSuccess
+  ${If} ${RebootFlag}
+    SetErrorLevel ${EXIT_RESTART}
+  ${EndIf}
+FunctionEnd
+
+; Gives the uninstalling user back the screen saver recorded for them at install time, if ours is
+; still their selected one; a saver chosen since then is left alone. Other users' settings are not
+; within reach: a selection of ours there names a file that is gone, which Windows takes as none.
+; Runs while our file still exists.
 Function un.RestorePreviousSaver
+  ClearErrors
+  ReadRegStr $2 HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
+  StrCpy $3 1
+  ${If} ${Errors}
+    StrCpy $3 0
+  ${EndIf}
+  DeleteRegValue HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
+  DeleteRegKey /IfEmpty HKCU "${USER_KEY}"
   ClearErrors
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${If} ${Errors}
@@ -330,18 +694,17 @@ Function un.RestorePreviousSaver
   ${If} $1 != 1
     Return
   ${EndIf}
-  ClearErrors
-  ReadRegStr $2 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
-  ${If} ${Errors}
-    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  ${Else}
+  ${If} $3 == 1
     WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $2
+  ${Else}
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${EndIf}
 FunctionEnd
 
 Section "Uninstall"
   Call un.RestorePreviousSaver
-  Delete /REBOOTOK "$SYSDIR\${SCR_NAME}"
+  ; A running saver is deleted at the next restart (and the uninstaller exits with 3010).
+  Delete /REBOOTOK $SaverPath
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -33,16 +33,19 @@ if ! 7z x -y -o"$work" "$setup" >/dev/null; then
 else
     # The files it installs, plugins of its own pages aside.
     files=$(cd "$work" && find . -type f ! -path './$PLUGINSDIR/*' | sed 's|^\./||' | sort | tr '\n' ' ')
-    if [[ "$files" == '$SYSDIR/memory-rhythms.scr uninstall.exe ' ]]; then
-        pass "it holds \$SYSDIR/memory-rhythms.scr and uninstall.exe"
+    # memory-rhythms.new: the same saver, written beside a held one for a restart to put in place.
+    if [[ "$files" == '$SYSDIR/memory-rhythms.new $SYSDIR/memory-rhythms.scr uninstall.exe ' ]]; then
+        pass "it holds \$SYSDIR/memory-rhythms.scr (and .new) and uninstall.exe"
     else
-        fail "it holds '$files', expected the saver in \$SYSDIR and uninstall.exe"
+        fail "it holds '$files', expected the saver in \$SYSDIR (.scr and .new) and uninstall.exe"
     fi
-    if cmp -s "$work/\$SYSDIR/memory-rhythms.scr" "$saver"; then
-        pass "the saver it installs is the $arch build's"
-    else
-        fail "the saver it installs is not $saver"
-    fi
+    for name in scr new; do
+        if cmp -s "$work/\$SYSDIR/memory-rhythms.$name" "$saver"; then
+            pass "the saver it installs as memory-rhythms.$name is the $arch build's"
+        else
+            fail "the saver it installs as memory-rhythms.$name is not $saver"
+        fi
+    done
     if is_format "$work/uninstall.exe"; then pass "its uninstaller is $format"; else fail "its uninstaller is not $format"; fi
 fi
 

@@ -3,13 +3,16 @@
 # environment's Wine prefix (WINEPREFIX) on its display (DISPLAY).
 #
 #   installer_test.sh <case> <x86|x64> <memory-rhythms-setup-*.exe> <the .scr it was built from>
-#                     <version>
+#                     <version> <hold-file.exe>
 #
 # Cases:
 #   install_uninstall  install over a chosen saver, check file, selection and uninstall entry, run
 #                      the installed saver, uninstall, then uninstall again with a saved copy
-#   upgrade            install twice: one uninstall entry, and the uninstaller still gives back
-#                      the saver chosen before the first install
+#   upgrade            install again over an older saver held as a running one: replaced at once
+#                      (exit 0), or, held so that it cannot be renamed, at the next restart (3010),
+#                      or, where not even that can be done, a failure (2) that leaves it in place;
+#                      one uninstall entry, and the uninstaller still gives back the saver chosen
+#                      before the first install, recorded as earlier releases did
 #   select_options     /NOSELECT leaves the selection alone; with no saver chosen before, the
 #                      uninstaller leaves none chosen
 #   interactive        the wizard, driven by keys: answering no leaves the selection alone,
@@ -21,14 +24,15 @@
 #                      and the signed saver, installed, runs and closes on a key
 #   replace_x86        (x64) over what the x86 setup program left on 64-bit Windows, the 32-bit
 #                      saver in SysWOW64, selected, with its entry and uninstaller: one saver, one
-#                      entry, the selection on the 64-bit file; its uninstaller removes everything
+#                      entry, the selection on the 64-bit file; its uninstaller removes everything.
+#                      A 32-bit saver there without that entry, selected, is left alone
 set -uo pipefail
 
-if (($# != 5)); then
-    echo "usage: $0 <case> <x86|x64> <setup.exe> <saver.scr> <version>" >&2
+if (($# != 6)); then
+    echo "usage: $0 <case> <x86|x64> <setup.exe> <saver.scr> <version> <hold-file.exe>" >&2
     exit 2
 fi
-case_name=$1 arch=$2 setup=$3 saver=$4 version=$5
+case_name=$1 arch=$2 setup=$3 saver=$4 version=$5 hold=$6
 
 for tool in wine wineserver xdotool cmp; do
     command -v "$tool" >/dev/null || { echo "SETUP: $tool is missing" >&2; exit 1; }
@@ -37,7 +41,7 @@ if [[ -z "${WINEPREFIX:-}" || ! -f "${WINEPREFIX}/system.reg" || -z "${DISPLAY:-
     echo "SETUP: needs WINEPREFIX (an initialised prefix) and DISPLAY" >&2
     exit 1
 fi
-[[ -f "$setup" && -f "$saver" ]] || { echo "SETUP: $setup or $saver is missing" >&2; exit 1; }
+[[ -f "$setup" && -f "$saver" && -f "$hold" ]] || { echo "SETUP: $setup, $saver or $hold is missing" >&2; exit 1; }
 if [[ "$case_name" == signed ]]; then
     for tool in openssl osslsigncode makensis; do
         command -v "$tool" >/dev/null || { echo "SETUP: $tool is missing" >&2; exit 1; }
@@ -125,11 +129,36 @@ uninstall_entry() { w reg query "$uninstall_key" /reg:$registry_view 2>/dev/null
 # itself in the temporary folder after the program that was started returns.
 wait_for_prefix() { timeout 60 wineserver -w || fail "programs of the prefix still running after 60 s"; }
 
-install() { # [options...]
-    w "$setup" /S "$@"
-    local code=$?
-    if ((code == 0)); then pass "setup /S${*:+ $*} exit code 0"; else fail "setup /S${*:+ $*} exit code $code"; fi
+# Runs a program through cmd, which sees its whole exit code (Wine passes on only the low byte),
+# and prints that code.
+printf '@"%%~1" %%2 %%3 %%4\r\n@echo exit %%ERRORLEVEL%%\r\n' >"$work/exit-code.cmd"
+exit_code_of() { # <program> [arguments...]
+    w cmd /c "$(winepath -w "$work/exit-code.cmd")" "$(winepath -w "$1")" "${@:2}" |
+        tr -d '\r' | sed -n 's/^exit //p'
 }
+
+install() { # [options...]: expects exit code 0, or expected_exit when set
+    local code expected=${expected_exit:-0}
+    code=$(exit_code_of "$setup" /S "$@")
+    if ((code == expected)); then
+        pass "setup /S${*:+ $*} exit code $code"
+    else
+        fail "setup /S${*:+ $*} exit code $code, expected $expected"
+    fi
+}
+
+# Holds the installed saver as Windows holds a running program's file (others may read and rename
+# it, not write it), or, with norename, so that it cannot be renamed either; release_saver ends it.
+hold_saver() { # [norename]
+    wine "$hold" "$saver_windows_path" "$@" >"$work/held" 2>&1 &
+    holder=$!
+    for _ in $(seq 1 300); do
+        grep -q held "$work/held" && return
+        sleep 0.1
+    done
+    fail "hold-file did not hold the saver: $(cat "$work/held")"
+}
+release_saver() { kill "$holder" && wait "$holder" 2>/dev/null; }
 
 # Runs the registered quiet uninstall command, as Apps & Features would.
 uninstall_quietly() {
@@ -186,6 +215,8 @@ check_uninstall_entry() {
     expect_eq UninstallString "$uninstaller" "\"$uninstaller_windows_path\""
     expect_eq QuietUninstallString "$(value_of QuietUninstallString <<<"$entry")" "$uninstaller /S"
     expect "uninstall.exe is there" test -f "$install_dir/uninstall.exe"
+    # The screen saver a user had before is that user's own: none of it in the machine's entry.
+    expect "no user's previous screen saver in the entry" fails value_of PreviousScreenSaver <<<"$entry"
     icon=$(value_of DisplayIcon <<<"$entry")
     expect_eq DisplayIcon "$icon" "$uninstaller_windows_path,0"
     # Kilobytes, at least the saver itself.
@@ -338,11 +369,34 @@ install_uninstall)
 upgrade)
     set_screen_saver "$previous"
     install
+    # As setup programs of earlier releases kept it: in the uninstall entry. The upgrade moves it.
+    w reg delete 'HKCU\Software\Memory Rhythms' /f >/dev/null
+    w reg add "$uninstall_key" /reg:$registry_view /v PreviousScreenSaver /d "$previous" /f >/dev/null
+    older="$work/older.scr"
+    cp "$saver" "$older" && printf 'older' >>"$older"
+    cp "$older" "$installed" && hold_saver
     install
+    release_saver
     check_installed_file
+    # Not even renamed: the new saver waits beside it, and a restart puts it in place.
+    cp "$older" "$installed" && hold_saver norename
+    staged="$saver_dir/memory-rhythms.new"
+    mkdir "$staged"
+    expected_exit=2 install
+    expect "the failed upgrade left the older saver" cmp -s "$older" "$installed"
+    rmdir "$staged"
+    expected_exit=3010 install
+    expect "the older saver stays until the restart" cmp -s "$older" "$installed"
+    release_saver
+    w wineboot -r
+    wait_for_prefix
+    check_installed_file
+    expect "the restart left no staged saver" test ! -e "$staged"
     check_selected
-    expect_eq "uninstall entries after installing twice" "$(count_entries)" 1
+    expect_eq "uninstall entries after installing four times" "$(count_entries)" 1
     check_uninstall_entry
+    # Windows may write the short form of the path: the uninstaller knows it as ours all the same.
+    set_screen_saver "$(w winepath -s "$saver_windows_path" | tr -d '\r')"
     uninstall_quietly
     check_removed
     # Had the second install recorded our own saver as the previous one, it would come back here.
@@ -443,6 +497,15 @@ replace_x86)
     check_removed
     expect_eq "SCRNSAVE.EXE after uninstall: the one before the first install" "$(screen_saver)" \
         "$previous"
+    # A 32-bit saver copied into SysWOW64 by hand, without the x86 setup program's entry, is not
+    # the 64-bit setup program's: it and its selection outlast an install and an uninstall.
+    cp "$saver" "$wow64_dir/memory-rhythms.scr"
+    set_screen_saver 'C:\windows\SysWOW64\memory-rhythms.scr'
+    install /NOSELECT
+    uninstall_quietly
+    expect_eq "SCRNSAVE.EXE after an install and uninstall" "$(screen_saver)" \
+        'C:\windows\SysWOW64\memory-rhythms.scr'
+    expect "the 32-bit saver is still in SysWOW64" test -f "$wow64_dir/memory-rhythms.scr"
     ;;
 *)
     echo "unknown case $case_name" >&2
