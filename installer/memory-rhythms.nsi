@@ -446,12 +446,17 @@ Function DiscardAside
   ${If} $Aside == ""
     Return
   ${EndIf}
+  Push $0
+  StrCpy $0 0
   ${If} ${RebootFlag}
-    Delete /REBOOTOK $Aside
-  ${Else}
-    Delete /REBOOTOK $Aside
+    StrCpy $0 1
+  ${EndIf}
+  Delete /REBOOTOK $Aside
+  ; A deletion put off until the restart leaves the reboot flag as it was.
+  ${If} $0 == 0
     SetRebootFlag false
   ${EndIf}
+  Pop $0
   StrCpy $Aside ""
 FunctionEnd
 
