@@ -570,7 +570,11 @@ METHOD = """
   well above the bare replay. No paint can go below replay plus points, so the targets are set
   over that floor: 1.05 at full screen, 1.10 for the preview (the preview scene, background, ring
   and figure at 152×112, where the GDI work shrinks and the points alone weigh about a quarter of
-  it). The ratio to the bare replay is shown for information.
+  it). The ratio to the bare replay is shown for information. The 3840×2160 paint at 192 DPI is
+  the scene a 200 % screen gets: the 1920×1080 layout with every length doubled, the figure's
+  points as 2×2 squares (`FillRect`) and the rating pictures at 96×96. Under Wine nearly all of its
+  time is the ring's `Ellipse` with a pen two pixels wide, which Wine draws far more slowly than a
+  one-pixel one; the replay makes the same call, so the floor carries that cost too.
 - **Start-up**: measured from outside, without any marker in the program. The harness reads the
   monotonic clock, starts `wine memory-rhythms.scr /s`, and polls pixel (1, 1) of the X root window
   with a one-pixel `XGetImage` (a single round trip) every 2 ms until it shows the background colour
