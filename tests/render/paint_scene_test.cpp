@@ -358,18 +358,15 @@ TEST(PaintScene, EveryLengthScalesWithTheDisplay) {
         const auto near = [&](std::int32_t got, std::int32_t at96) {
             return std::abs(got - k * at96) <= row.tolerance;
         };
-        // The figure's squares are filled with brushes of their own, made and deleted around the
-        // 96-DPI sequence of calls.
+        // The figure's squares are filled with brushes of the type colours, made and deleted
+        // around the 96-DPI sequence of calls.
         std::set<GdiHandle> figureBrushes;
-        for (const RecordedCall& call : scaled->calls()) {
-            if (call.call == Call::FillRectangle) {
-                figureBrushes.insert(call.handle);
-            }
-        }
         std::vector<RecordedCall> b;
         for (const RecordedCall& call : scaled->calls()) {
-            if ((call.call != Call::CreateBrush && call.call != Call::Delete) ||
-                figureBrushes.count(call.handle) == 0) {
+            if (call.call == Call::CreateBrush && call.colour != kBackground &&
+                call.colour != kWhiteColour && call.colour != kGrayColour) {
+                figureBrushes.insert(call.handle);
+            } else if (call.call != Call::Delete || figureBrushes.count(call.handle) == 0) {
                 b.push_back(call);
             }
         }
