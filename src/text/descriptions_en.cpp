@@ -37,7 +37,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 5
         u"About 55% :\r"
         u"Every movement is precise and economical,\r"
-        u"and you have a new exercise down after a couple of tries.\r"
+        u"and a new exercise is yours after a couple of tries.\r"
         u"Team games bring you plenty of fun and plenty of wins.\r"
         u"You would make a fine coach for a children's sports team.",
         // band 6
@@ -51,7 +51,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"Strength, flexibility and agility are in perfect balance.\r"
         u"You master even the hardest routines with remarkable ease.\r"
-        u"Coaches and judges notice you at first sight.\r"
+        u"Coaches and judges notice you straight away.\r"
         u"A place in the national team is a goal worth aiming for.",
         // band 8
         u"About 90% :\r"
@@ -111,7 +111,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and can pass it on to others.\r"
         u"Music and theatre mean a great deal to you\r"
         u"and teach you more quickly than any book.\r"
-        u"Music criticism could well be your calling.",
+        u"A career as a music critic seems made for you.",
         // band 6
         u"About 65% :\r"
         u"Audiences are swept up at once by your vivid, infectious emotion.\r"
@@ -168,7 +168,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
-        u"An average visual memory still holds on to faces quite well.\r"
+        u"Visual memory is average, but faces stay with you quite well.\r"
         u"Still, your imagination could afford to be bolder.\r"
         u"Learning by eye comes almost as easily to you as to the next person.\r"
         u"You could dress shop windows, but painting is another matter.",
@@ -246,7 +246,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Still, a teaching career is not your path.",
         // band 4
         u"About 45% :\r"
-        u"You think methodically and master new methods with ease.\r"
+        u"You think methodically and master new techniques with ease.\r"
         u"Maths and the sciences take you little effort.\r"
         u"A tidy mind keeps your everyday affairs in order too.\r"
         u"You could do well in engineering or economics.",
@@ -259,7 +259,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 6
         u"About 65% :\r"
         u"A sharp, analytical mind lets you reason with rare precision\r"
-        u"and grasp new theories straight away.\r"
+        u"and master a new theory at the first reading.\r"
         u"You spot contradictions in other people's arguments at once.\r"
         u"An analyst's job or maths teaching would be right up your street.",
         // band 7
@@ -281,7 +281,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 95% :\r"
         u"Logic rules your whole life, even your feelings and your leisure.\r"
         u"You go on solving problems in your sleep.\r"
-        u"You soak up logic endlessly, but not everything in life can be proved.\r"
+        u"You devour proofs endlessly, but not everything in life can be proved.\r"
         u"You were made for professional chess or cryptography.",
         // band 10
         u"About 100% :\r"
@@ -307,7 +307,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 30% :\r"
         u"You set yourself goals, but give up at the first obstacle.\r"
         u"You learn to work to a system slowly and reluctantly.\r"
-        u"An advertising agent's job would soon wear you out.",
+        u"An advertising agent's job would soon grow tiresome.",
         // band 3
         u"About 35% :\r"
         u"You reach your goals, though not by the shortest route.\r"
@@ -409,15 +409,15 @@ const DescriptionTable kEnglishDescriptions = {
         u"and you find it hard to hand work over to others.\r"
         u"Principle hardens into stubbornness.\r"
         u"Clashes with partners and staff are likely.\r"
-        u"Rules are quickly learned and never bent.\r"
-        u"You could head a large corporation, provided you learn to delegate some authority.",
+        u"Once you have learned a rule, you never bend it.\r"
+        u"You could head a large corporation, provided you learn to delegate.",
         // band 9
         u"About 95% :\r"
         u"Work has swallowed you whole,\r"
         u"and nothing else in the world gets a look-in.\r"
         u"Any departure from the rules makes you lose your temper.\r"
         u"Red tape threatens to strangle the business itself.\r"
-        u"You know every procedure by heart and still ask for more.\r"
+        u"You know every rulebook by heart and still ask for more.\r"
         u"You are the very picture of a workaholic banker, but is success worth it?",
         // band 10
         u"About 100% :\r"
@@ -486,7 +486,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and you will argue about it with anyone you meet.\r"
         u"Intolerance of other views\r"
         u"could leave you a preacher without a flock.\r"
-        u"You devour laws and theories far beyond any need.\r"
+        u"You hoard laws and theories far beyond any need.\r"
         u"A chair in theology awaits you, but don't cut yourself off from the world.",
         // band 10
         u"About 100% :\r"
