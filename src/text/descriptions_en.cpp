@@ -111,7 +111,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and can pass it on to others.\r"
         u"Music and theatre mean a great deal to you\r"
         u"and teach you more quickly than any book.\r"
-        u"A career as a music critic seems made for you.",
+        u"A career as a music critic was made for you.",
         // band 6
         u"About 65% :\r"
         u"Audiences are swept up at once by your vivid, infectious emotion.\r"
@@ -156,7 +156,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"What you see fades quickly from your memory.\r"
         u"You notice colours and shapes only when someone points them out.\r"
-        u"Diagrams and pictures don’t help you learn much.\r"
+        u"Charts and visual aids don’t help you learn much.\r"
         u"Design is not really your line of work.",
         // band 2
         u"About 30% :\r"
@@ -320,7 +320,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"An advertising agent's job is a good fit for you.",
         // band 5
         u"About 55% :\r"
-        u"Clear goals, reached on time: that's your style.\r"
+        u"Clear goals, reached on time: that is your style.\r"
         u"You pick up new systems faster than most colleagues.\r"
         u"Marketing is where you will succeed.",
         // band 6
