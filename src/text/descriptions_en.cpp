@@ -140,7 +140,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"offstage, long after the curtain has fallen.",
         // band 10
         u"About 100% :\r"
-        u"Could you be an emotional volcano? Your passions erupt at the drop of a hat.\r"
+        u"Surely you're not an emotional volcano? Your passions erupt at the drop of a hat.\r"
         u"Government health warning:\r"
         u"\"Sudden mood swings are dangerous to your mental health!\""
     },
@@ -271,7 +271,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"A research career in physics or mathematics lies ahead.",
         // band 8
         u"About 90% :\r"
-        u"Every statement, you feel, must be proved,\r"
+        u"You set out to prove every statement,\r"
         u"even a compliment, which needs no proof at all.\r"
         u"Where intuition is called for,\r"
         u"you find yourself at a loss.\r"
