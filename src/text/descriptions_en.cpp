@@ -51,7 +51,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"Strength, flexibility and agility are in perfect balance.\r"
         u"You master even the hardest routines with remarkable ease.\r"
-        u"Coaches and judges notice you straight away.\r"
+        u"Coaches and judges spot you straight away.\r"
         u"A place in the national team is a goal worth aiming for.",
         // band 8
         u"About 90% :\r"
@@ -301,7 +301,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"You are likely to take life rather passively.\r"
         u"Finding the best way to pursue your aims is a real struggle.\r"
-        u"Your ability to learn from systems is limited.\r"
+        u"Learning how systems work does not come easily.\r"
         u"You will hardly make your living selling advertising.",
         // band 2
         u"About 30% :\r"
@@ -378,7 +378,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"You keep to your principles,\r"
         u"but in an argument you usually give way.\r"
         u"Too much responsibility makes you uneasy.\r"
-        u"The rules take you hardly longer to learn than anyone else.\r"
+        u"Learning the rules takes you barely longer than anyone else.\r"
         u"A small office would be glad of you as its administrator.",
         // band 4
         u"About 45% :\r"
