@@ -46,7 +46,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and you will repeat it precisely years later.\r"
         u"Stamina and reactions are above average.\r"
         u"You pick up anything new in no time at all.\r"
-        u"The door to professional sport is open to you.",
+        u"The door to professional sport is wide open.",
         // band 7
         u"About 70% :\r"
         u"Strength, flexibility and agility are in perfect balance,\r"
@@ -62,7 +62,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 95% :\r"
         u"Constant exercise is what your body craves; a day off feels like time wasted.\r"
         u"Take your rest days seriously, because they are part of training too.\r"
-        u"New moves come so easily that you rarely bother to polish them.\r"
+        u"New moves are yours at once, and you rarely bother to polish them.\r"
         u"You are cut out for stunt work or for test flying.",
         // band 10
         u"About 100% :\r"
@@ -75,7 +75,7 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"Emotions rarely show on your face,\r"
+        u"Not much stirs your emotions,\r"
         u"and even music leaves you cold.\r"
         u"Feelings teach you very little.\r"
         u"You have nerves of steel, though the stage holds no appeal for you.",
@@ -150,7 +150,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Imagination is not your strong point,\r"
         u"so picturing what isn’t in front of you is hard work.\r"
-        u"Learning from pictures is hard going.\r"
+        u"Learning from pictures is very hard going.\r"
         u"A painter you will never be, but you do see things as they really are.",
         // band 1
         u"About 10% :\r"
@@ -185,7 +185,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Illustration or photography is in your blood.",
         // band 6
         u"About 65% :\r"
-        u"Images come to you easily, and you sense composition by instinct.\r"
+        u"Images come readily, and you sense composition by instinct.\r"
         u"Your spatial reasoning is excellent;\r"
         u"a single glance at a drawing tells you all you need to know.\r"
         u"Architecture is calling you.",
@@ -246,10 +246,10 @@ const DescriptionTable kEnglishDescriptions = {
         u"A teaching career, however, is not your path.",
         // band 4
         u"About 45% :\r"
-        u"You think methodically and master new techniques with ease.\r"
+        u"You think methodically and are quick to master anything new.\r"
         u"Maths and the sciences take you little effort.\r"
         u"A tidy mind keeps your everyday affairs in order too.\r"
-        u"Engineering or economics would be a sound choice.",
+        u"Engineering or economics would be a sensible choice.",
         // band 5
         u"About 55% :\r"
         u"Formulas stay firmly in your memory, and your logic is clear.\r"
@@ -390,7 +390,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 55% :\r"
         u"Firm principles and a talent for negotiation are your strengths.\r"
         u"You quickly find common ground with partners.\r"
-        u"New rules are easily learned and long remembered.\r"
+        u"New rules are quickly learned and long remembered.\r"
         u"Starting your own business is a real prospect.",
         // band 6
         u"About 65% :\r"
