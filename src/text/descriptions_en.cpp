@@ -77,7 +77,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Not much stirs your emotions,\r"
         u"and even music leaves you cold.\r"
-        u"Feelings teach you very little.\r"
+        u"Feelings teach you next to nothing.\r"
         u"You have nerves of steel, though the stage holds no appeal for you.",
         // band 1
         u"About 10% :\r"
@@ -114,7 +114,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"A career as a music critic was made for you.",
         // band 6
         u"About 65% :\r"
-        u"Audiences are swept along by your vivid, passionate temperament.\r"
+        u"Audiences are swept along by your vivid, infectious emotions.\r"
         u"The stage does not frighten you; it inspires you.\r"
         u"Whatever you live through stays with you all your life.\r"
         u"Actor, singer or musician? Choose whichever you love most.",
@@ -198,7 +198,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Fame as a painter or sculptor is only a matter of time.",
         // band 8
         u"About 90% :\r"
-        u"Imagination works overtime,\r"
+        u"Your imagination works overtime,\r"
         u"and daydreams sometimes crowd out your everyday duties.\r"
         u"With your head in the clouds, you lose track of deadlines.\r"
         u"A picture teaches you in a flash, while dry text sends you to sleep.\r"
@@ -307,7 +307,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 30% :\r"
         u"Plenty of goals get set, but few survive the first obstacle.\r"
         u"You learn to work to a system slowly and reluctantly.\r"
-        u"Selling advertising space would soon bore you.",
+        u"Selling advertising would soon bore you.",
         // band 3
         u"About 35% :\r"
         u"You reach your goals, though not by the shortest route.\r"
