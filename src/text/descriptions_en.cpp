@@ -10,9 +10,9 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"Arms and legs seldom do as they are told,\r"
+        u"Arms and legs do as they are told, but grudgingly,\r"
         u"and every new movement takes an age to learn.\r"
-        u"Top-level sport is not for you, but the best seats are in the stands anyway.",
+        u"Why go in for top-level sport when the best seats are in the stands?",
         // band 1
         u"About 10% :\r"
         u"Your body is slow to remember an exercise and quick to forget it.\r"
@@ -30,39 +30,39 @@ const DescriptionTable kEnglishDescriptions = {
         u"Amateur competitions are as far as you are likely to go.",
         // band 4
         u"About 45% :\r"
-        u"Coordination and balance never let you down,\r"
+        u"Coordination and balance never fail you,\r"
         u"and new sports and dances are easy for you to pick up.\r"
         u"Training is a pleasure, not a chore.\r"
-        u"A job as a fitness instructor is well worth considering.",
+        u"Have you thought of working as a fitness instructor?",
         // band 5
         u"About 55% :\r"
         u"Every movement is precise and economical,\r"
-        u"and a new exercise is yours by the second try.\r"
+        u"and you have a new exercise down by the second try.\r"
         u"Team games bring you plenty of fun and plenty of wins.\r"
-        u"You would make a fine coach for a children's sports team.",
+        u"A children's team could hardly wish for a better coach.",
         // band 6
         u"About 65% :\r"
         u"Motor memory is your great strength: learn a movement once,\r"
         u"and you will repeat it precisely years later.\r"
         u"Stamina and reactions are above average.\r"
-        u"You pick up anything new in no time at all.\r"
+        u"One look at a new move is all it takes.\r"
         u"The door to professional sport is wide open.",
         // band 7
         u"About 70% :\r"
         u"Strength, flexibility and agility are in perfect balance,\r"
-        u"and even the hardest routines are child's play to you.\r"
+        u"and you make even the hardest routines look easy.\r"
         u"Coaches and judges spot you straight away.\r"
         u"A place in the national team is a goal worth aiming for.",
         // band 8
         u"About 90% :\r"
-        u"Without exercise you feel like a fish out of water.\r"
+        u"Going without exercise is like going without air.\r"
         u"New skills come almost too easily, and no workload ever feels like enough.\r"
         u"An Olympic medal is within your grasp if your coach can stop you overdoing it.",
         // band 9
         u"About 95% :\r"
         u"Constant exercise is what your body craves; a day off feels like time wasted.\r"
         u"Take your rest days seriously, because they are part of training too.\r"
-        u"New moves are yours at once, and you rarely bother to polish them.\r"
+        u"New moves come at once, though you rarely bother to polish them.\r"
         u"You are cut out for stunt work or for test flying.",
         // band 10
         u"About 100% :\r"
@@ -78,10 +78,10 @@ const DescriptionTable kEnglishDescriptions = {
         u"Not much stirs your emotions,\r"
         u"and even music leaves you cold.\r"
         u"Feelings teach you next to nothing.\r"
-        u"You have nerves of steel, though the stage holds no appeal for you.",
+        u"Stage fright is unknown to you, and so is the urge to perform.",
         // band 1
         u"About 10% :\r"
-        u"Other people’s feelings are a closed book to you,\r"
+        u"Other people’s feelings are a mystery to you,\r"
         u"and your own rarely find a way out.\r"
         u"Emotional experience takes a long time to sink in.\r"
         u"There’s little danger of a career\r"
@@ -101,10 +101,10 @@ const DescriptionTable kEnglishDescriptions = {
         u"Amateur theatre, yes; the big stage, hardly.",
         // band 4
         u"About 45% :\r"
-        u"Emotional memory serves you well,\r"
-        u"you have a good ear for music\r"
-        u"and you draw a lesson from everything you live through.\r"
-        u"Music teaching would put your gifts to good use.",
+        u"You remember feelings vividly,\r"
+        u"have a good ear for music\r"
+        u"and learn something from everything you live through.\r"
+        u"Teach music, and your pupils will thank you.",
         // band 5
         u"About 55% :\r"
         u"You sense the mood of the person you are talking to\r"
@@ -120,15 +120,15 @@ const DescriptionTable kEnglishDescriptions = {
         u"Actor, singer or musician? Choose whichever you love most.",
         // band 7
         u"About 70% :\r"
-        u"A rare gift for getting under a character's skin makes any feeling your own.\r"
-        u"You take to music and acting like a duck to water.\r"
-        u"Theatre, opera or pop: any stage is yours for the taking.",
+        u"A rare gift lets you slip into any role and live its feelings as your own.\r"
+        u"Music and acting come to you with no effort at all.\r"
+        u"Theatre, opera or pop: no stage is beyond you.",
         // band 8
         u"About 90% :\r"
         u"Feelings run away with you,\r"
         u"and your mood is as changeable as April weather.\r"
         u"Stormy quarrels give way to equally stormy reconciliations.\r"
-        u"Every feeling teaches you a lesson, and some leave a scar.\r"
+        u"Every upheaval teaches you something, and some leave a scar.\r"
         u"Let your passions loose on stage. You were born to play tragedy.",
         // band 9
         u"About 95% :\r"
@@ -140,7 +140,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"offstage, long after the curtain has fallen.",
         // band 10
         u"About 100% :\r"
-        u"Surely you're not an emotional volcano? Your passions erupt at the drop of a hat.\r"
+        u"An emotional volcano, by any chance? Your passions erupt at the slightest excuse.\r"
         u"Government health warning:\r"
         u"\"Sudden mood swings can seriously damage your peace of mind!\""
     },
@@ -150,8 +150,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Imagination is not your strong point,\r"
         u"so picturing what isn’t in front of you is hard work.\r"
-        u"Learning from pictures is very hard going.\r"
-        u"A painter you will never be, but you do see things as they really are.",
+        u"Even a clear diagram tells you very little.\r"
+        u"You will never be a painter, but you do see things as they really are.",
         // band 1
         u"About 10% :\r"
         u"What you see fades quickly from your memory.\r"
@@ -168,46 +168,46 @@ const DescriptionTable kEnglishDescriptions = {
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
-        u"Visual memory is average, though faces stick quite well.\r"
+        u"Visual memory is average, though you are good with faces.\r"
         u"Imagination, on the other hand, could afford to be bolder.\r"
         u"You learn from what you see almost as easily as the next person.\r"
-        u"Window dressing would suit you, but painting is another matter.",
+        u"Dressing a shop window is within your powers; painting is another matter.",
         // band 4
         u"About 45% :\r"
         u"You think in images, have a fine sense of colour and learn easily from drawings.\r"
         u"Every detail of an object is clear in your mind before it is even made.\r"
-        u"Interior design is well worth a try.",
+        u"Try your hand at interior design.",
         // band 5
         u"About 55% :\r"
         u"A rich imagination and a sharp eye for detail serve you well.\r"
         u"It is hard to look away from your drawings and photographs.\r"
-        u"Whatever you have seen, you remember without any effort.\r"
-        u"Illustration or photography is in your blood.",
+        u"Everything you see is stored away without the slightest effort.\r"
+        u"Illustration could well make your name.",
         // band 6
         u"About 65% :\r"
         u"Images come readily, and you sense composition by instinct.\r"
         u"Your spatial reasoning is excellent;\r"
-        u"a single glance at a drawing tells you all you need to know.\r"
-        u"Architecture is calling you.",
+        u"a single glance at a plan tells you all you need to know.\r"
+        u"Architecture beckons.",
         // band 7
         u"About 70% :\r"
         u"An exceptional visual memory goes hand in hand\r"
         u"with a bold imagination.\r"
-        u"To you, the world is a canvas waiting for the brush.\r"
-        u"A single look is enough to fix any image in your mind.\r"
-        u"Fame as a painter or sculptor is only a matter of time.",
+        u"To you, the world is a canvas waiting to be painted.\r"
+        u"Any image is etched in your mind at first sight.\r"
+        u"Fame is assured; the only question is whether by brush or chisel.",
         // band 8
         u"About 90% :\r"
         u"Your imagination works overtime,\r"
         u"and daydreams sometimes crowd out your everyday duties.\r"
         u"With your head in the clouds, you lose track of deadlines.\r"
-        u"A picture teaches you in a flash, while dry text sends you to sleep.\r"
-        u"Your future lies in avant-garde painting or animation.",
+        u"A picture sinks in at a glance, while dry text sends you to sleep.\r"
+        u"Avant-garde painting or animation is where you will come into your own.",
         // band 9
         u"About 95% :\r"
         u"You live in a world of your own imagining,\r"
         u"and everyday life looks grey beside it.\r"
-        u"Others do not always grasp your ideas, and at times you forget they are there.\r"
+        u"Others do not always grasp your ideas; at times you forget anyone else is there.\r"
         u"Images teach you everything; words, nothing at all.\r"
         u"Until the right gallery owner comes along, you remain an unrecognised genius.",
         // band 10
@@ -222,34 +222,34 @@ const DescriptionTable kEnglishDescriptions = {
         // band 0
         u"About 5% :\r"
         u"Logical reasoning tires you out by the second step,\r"
-        u"and rigorous thinking is an uphill struggle to learn.\r"
-        u"Numbers and formulas daunt you more than they interest you.\r"
+        u"and numbers and formulas daunt you more than they interest you.\r"
+        u"Learning to think rigorously takes a real effort.\r"
         u"Mathematics is not your strong suit,\r"
-        u"but at least no unsolved problem will ever cost you a night's sleep.",
+        u"but at least no unsolved problem will ever keep you awake at night.",
         // band 1
         u"About 10% :\r"
         u"The thread of an argument soon gets away from you.\r"
         u"You solve problems by guesswork rather than by the rules.\r"
-        u"Logic, for you, has to be learned by rote.\r"
+        u"Logic has to be learned by rote, like poetry.\r"
         u"Don't count on a career in programming.",
         // band 2
         u"About 30% :\r"
         u"Simple logic puzzles are fine, but long chains of reasoning trip you up.\r"
         u"You know your times tables by heart; fractions, less so.\r"
-        u"Logic takes you longer to learn than you would like.\r"
-        u"An accountant's job would soon become a chore.",
+        u"A new topic keeps you at your desk for hours on end.\r"
+        u"Accountancy would soon become a chore.",
         // band 3
         u"About 35% :\r"
         u"Mistakes are rare when you recall a chain of logical steps.\r"
         u"Mastering mathematics gives you no trouble.\r"
         u"When it comes to learning logic, you are about average.\r"
-        u"A teaching career, however, is not your path.",
+        u"Teaching, though, is not for you.",
         // band 4
         u"About 45% :\r"
         u"You think methodically and are quick to master anything new.\r"
-        u"Maths and the sciences take you little effort.\r"
+        u"Maths and the sciences take little effort.\r"
         u"A tidy mind keeps your everyday affairs in order too.\r"
-        u"Engineering or economics would be a sensible choice.",
+        u"Engineering or economics is a safe bet.",
         // band 5
         u"About 55% :\r"
         u"Formulas stay firmly in your memory, and your logic is clear.\r"
@@ -259,30 +259,30 @@ const DescriptionTable kEnglishDescriptions = {
         // band 6
         u"About 65% :\r"
         u"A sharp, analytical mind lets you reason with rare precision\r"
-        u"and master a new theory at the first reading.\r"
+        u"and master a new theory on first reading.\r"
         u"You spot contradictions in other people's arguments at once.\r"
-        u"An analyst's job or maths teaching would be right up your street.",
+        u"An analyst's job or maths teaching is right up your street.",
         // band 7
         u"About 70% :\r"
         u"Brilliant logical thinking sets you apart.\r"
         u"You hold long chains of proof in your head\r"
         u"and can return to any link without a single error.\r"
         u"A new branch of science takes you days to master, not years.\r"
-        u"A research career as a physicist or mathematician lies ahead.",
+        u"Go into research, and one day a theorem may bear your name.",
         // band 8
         u"About 90% :\r"
         u"You set out to prove every statement,\r"
         u"even a compliment, which needs no proof at all.\r"
         u"Where intuition is called for,\r"
         u"you find yourself at a loss.\r"
-        u"Logic comes to you easily, perhaps too easily.\r"
-        u"Theoretical science is where you belong.",
+        u"Logic is effortless for you; feelings are another story.\r"
+        u"Theoretical science is your natural home.",
         // band 9
         u"About 95% :\r"
         u"Logic rules your whole life, even your feelings and your leisure.\r"
-        u"Even in your sleep, you go on solving problems.\r"
+        u"Problems follow you into your sleep.\r"
         u"You devour proofs by the dozen, but not everything in life can be proved.\r"
-        u"Professional chess or cryptography would be the perfect career.",
+        u"Chess clubs and the secret services have long been waiting for you.",
         // band 10
         u"About 100% :\r"
         u"You check everything under the sun for consistency.\r"
@@ -296,32 +296,32 @@ const DescriptionTable kEnglishDescriptions = {
         u"Your goals drift,\r"
         u"and your plans change with your mood.\r"
         u"Systems and structures simply refuse to stay in your head.\r"
-        u"You will not get far in advertising, but no advert will ever take you in.",
+        u"Advertising is no place for you: you never believe a word of it yourself.",
         // band 1
         u"About 10% :\r"
-        u"You are likely to take life rather passively.\r"
+        u"You tend to let life simply happen to you.\r"
         u"Finding the best way to pursue your aims is a real struggle.\r"
         u"Learning how systems work does not come easily.\r"
-        u"Don't expect to earn your living in advertising.",
+        u"Selling advertising for a living seems unlikely.",
         // band 2
         u"About 30% :\r"
         u"Plenty of goals get set, but few survive the first obstacle.\r"
         u"You learn to work to a system slowly and reluctantly.\r"
-        u"Selling advertising would soon bore you.",
+        u"A week of cold calling will be more than enough for you.",
         // band 3
         u"About 35% :\r"
         u"You reach your goals, though not by the shortest route.\r"
-        u"New systems take time to master, but master them you do.\r"
-        u"An advertising manager would find you a capable assistant.",
+        u"New schemes take time to master, but master them you do.\r"
+        u"In sales, you would make a reliable number two.",
         // band 4
         u"About 45% :\r"
         u"Picking out what matters is second nature; you sense what others want\r"
-        u"and quickly find your way around a new system.\r"
-        u"A job as an advertising agent would fit you like a glove.",
+        u"and soon work out how things run in a new job.\r"
+        u"An advertising agent's job would suit you perfectly.",
         // band 5
         u"About 55% :\r"
-        u"You plan ahead and always deliver on time.\r"
-        u"Colleagues take longer than you to get the hang of a new system.\r"
+        u"Everything is planned ahead, and everything is done on time.\r"
+        u"You get the hang of new methods faster than your colleagues.\r"
         u"In marketing, you could go far.",
         // band 6
         u"About 65% :\r"
@@ -331,25 +331,25 @@ const DescriptionTable kEnglishDescriptions = {
         u"Advertising campaigns need someone like you in charge.",
         // band 7
         u"About 70% :\r"
-        u"Determined and persuasive, you find the shortest route to a result,\r"
-        u"get to grips with a new system in a minute\r"
+        u"Determined and persuasive, you find the shortest route to a result\r"
         u"and can present any idea so that people want to buy it.\r"
-        u"An advertising agency of your own will bring you success.",
+        u"A minute is all you need to work out any system.\r"
+        u"An agency of your own is a sure road to success.",
         // band 8
         u"About 90% :\r"
         u"The goal is all that matters to you.\r"
         u"To get results, you will stop at nothing.\r"
         u"Clients are sometimes scared off by your pushiness.\r"
         u"You learn quickly, but only what serves your purpose.\r"
-        u"A large advertising group will value your drive and tenacity.",
+        u"A large retail chain will value your drive and tenacity.",
         // band 9
         u"About 95% :\r"
         u"Life without a goal is unthinkable for you,\r"
         u"and no sooner is one reached than you rush on to the next.\r"
         u"People see you as a tireless sales machine,\r"
         u"and your friends hide from your special offers.\r"
-        u"You study new sales techniques even on holiday.\r"
-        u"Even an election campaign would be well within your powers.",
+        u"Even on the beach, you study a marketing manual.\r"
+        u"Run an election campaign: you could sell voters any candidate.",
         // band 10
         u"About 100% :\r"
         u"Don't try to sell the Moon; there are no buyers for it yet!"
@@ -365,12 +365,12 @@ const DescriptionTable kEnglishDescriptions = {
         // band 1
         u"About 10% :\r"
         u"Regulations and routine feel alien to you,\r"
-        u"and orders from above weigh heavily on you.\r"
+        u"and orders from above weigh heavily.\r"
         u"New rules take you a long time to get used to.\r"
-        u"You would feel out of place in business.",
+        u"In business, you would feel like a guest at the wrong party.",
         // band 2
         u"About 30% :\r"
-        u"Organising your own work is fine; other people's is a struggle.\r"
+        u"Organising your own work is easy enough; other people's, less so.\r"
         u"Instructions need reading more than once.\r"
         u"You are most at ease as an ordinary member of staff.",
         // band 3
@@ -383,14 +383,14 @@ const DescriptionTable kEnglishDescriptions = {
         // band 4
         u"About 45% :\r"
         u"You share out tasks confidently and see that they get done.\r"
-        u"Colleagues know they can trust your word.\r"
-        u"New regulations give you no trouble at all.\r"
-        u"A whole department could safely be put in your charge.",
+        u"Colleagues know they can rely on your word.\r"
+        u"A new set of regulations takes you one evening to learn.\r"
+        u"A department in your charge would be in safe hands.",
         // band 5
         u"About 55% :\r"
         u"Firm principles and a talent for negotiation are your strengths.\r"
-        u"You quickly find common ground with partners.\r"
-        u"New rules are quickly learned and long remembered.\r"
+        u"Partners soon find common ground with you.\r"
+        u"New rules sink in at once and stay put for years.\r"
         u"Starting your own business is a real prospect.",
         // band 6
         u"About 65% :\r"
@@ -401,15 +401,15 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"Few can match your talent for organisation.\r"
         u"You know how to take calculated risks, and win.\r"
-        u"The rules of a new market take you no time to master.\r"
-        u"Success awaits you as an entrepreneur or a banker.",
+        u"A new market takes you no time at all to size up.\r"
+        u"In banking or a business of your own, money will find its way to you.",
         // band 8
         u"About 90% :\r"
         u"Everything stays under your personal control,\r"
         u"and you find it hard to hand work over to others.\r"
         u"Principle hardens into stubbornness.\r"
         u"Quarrels with partners and staff may follow.\r"
-        u"A rule you have learned is a rule you never bend.\r"
+        u"A rule, once learned, becomes law to you.\r"
         u"You could head a large corporation, provided you learn to delegate.",
         // band 9
         u"About 95% :\r"
@@ -417,7 +417,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and nothing else in the world gets a look-in.\r"
         u"Any departure from the rules makes you lose your temper.\r"
         u"Red tape threatens to strangle the business itself.\r"
-        u"Rulebooks you know by heart, and still you ask for more.\r"
+        u"You know every rulebook by heart, and still you ask for more.\r"
         u"You are the very picture of a workaholic banker, but is success worth the price?",
         // band 10
         u"About 100% :\r"
@@ -435,7 +435,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"The laws of nature are something you take for granted.\r"
         u"Your picture of the world has yet to come together,\r"
-        u"not least because the theories you learn soon slip away.\r"
+        u"not least because the theories you learn soon slip your mind.\r"
         u"Scientific work is unlikely to tempt you.",
         // band 2
         u"About 30% :\r"
@@ -443,7 +443,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"but soon return to everyday matters.\r"
         u"Borrowing views is easier for you than forming your own.\r"
         u"A new theory takes a good while to settle in your head.\r"
-        u"A scientific career would demand enormous effort from you.",
+        u"A career in science will take enormous effort.",
         // band 3
         u"About 35% :\r"
         u"Your world view is taking shape,\r"
@@ -454,24 +454,24 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 45% :\r"
         u"You notice how things are connected and look for the causes behind them.\r"
         u"Scientific laws click into place quickly.\r"
-        u"Teaching science at a school would be a natural fit.",
+        u"You would make a fine science teacher.",
         // band 5
         u"About 55% :\r"
         u"Life's big questions fascinate you, and your world view hangs together.\r"
         u"You debate faith and knowledge with respect for the other side.\r"
-        u"A theory, once learned, stays with you for good.\r"
+        u"Once you understand a theory, it stays with you for good.\r"
         u"Research and the Church are both open to you.",
         // band 6
         u"About 65% :\r"
         u"You seek to understand the universe and humanity's place in it,\r"
-        u"and you take in every new theory with ease.\r"
+        u"and any new theory makes sense to you from the first page.\r"
         u"Science and religion are not enemies to you but two views of one truth.\r"
         u"Philosophy, which makes peace between science and faith, is where you truly belong.",
         // band 7
         u"About 70% :\r"
         u"The laws of nature and society hold few secrets from you.\r"
         u"People value your broad, mature views and often seek your advice.\r"
-        u"You grasp new ideas without the slightest effort.\r"
+        u"New ideas are clear to you before anyone has finished explaining them.\r"
         u"Recognition as a scientist or theologian lies ahead.",
         // band 8
         u"About 90% :\r"
@@ -486,8 +486,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"and you will argue about it with anyone you meet.\r"
         u"Intolerance of other views\r"
         u"could leave you a preacher without a flock.\r"
-        u"You hoard laws and theories far beyond any need.\r"
-        u"A chair in theology awaits you, but don't cut yourself off from the world.",
+        u"You collect laws and theories the way others collect stamps.\r"
+        u"Take a chair in theology, but don't cut yourself off from the world.",
         // band 10
         u"About 100% :\r"
         u"Hope, you are not going to declare yourself as Prophet!"
