@@ -305,9 +305,9 @@ const DescriptionTable kEnglishDescriptions = {
         u"Selling advertising for a living seems unlikely.",
         // band 2
         u"About 30% :\r"
-        u"Plenty of goals get set, but few survive the first obstacle.\r"
+        u"Plenty of goals get set, but few live to see the second obstacle.\r"
         u"You learn to work to a system slowly and reluctantly.\r"
-        u"A week of cold calling will be more than enough for you.",
+        u"A week of cold calling will be more than enough.",
         // band 3
         u"About 35% :\r"
         u"You reach your goals, though not by the shortest route.\r"
@@ -316,7 +316,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 4
         u"About 45% :\r"
         u"Picking out what matters is second nature; you sense what others want\r"
-        u"and soon work out how things run in a new job.\r"
+        u"and soon work out how things run in a new firm.\r"
         u"An advertising agent's job would suit you perfectly.",
         // band 5
         u"About 55% :\r"
@@ -348,7 +348,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and no sooner is one reached than you rush on to the next.\r"
         u"People see you as a tireless sales machine,\r"
         u"and your friends hide from your special offers.\r"
-        u"Even on the beach, you study a marketing manual.\r"
+        u"Even on the beach you study a marketing manual.\r"
         u"Run an election campaign: you could sell voters any candidate.",
         // band 10
         u"About 100% :\r"
@@ -366,7 +366,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"Regulations and routine feel alien to you,\r"
         u"and orders from above weigh heavily.\r"
-        u"New rules take you a long time to get used to.\r"
+        u"New requirements take a long time to get used to.\r"
         u"In business, you would feel like a guest at the wrong party.",
         // band 2
         u"About 30% :\r"
