@@ -10,7 +10,7 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"Arms and legs do as they are told, but grudgingly,\r"
+        u"Arms and legs do as they are told, if grudgingly,\r"
         u"and every new movement takes an age to learn.\r"
         u"Why go in for top-level sport when the best seats are in the stands?",
         // band 1
@@ -63,7 +63,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Constant exercise is what your body craves; a day off feels like time wasted.\r"
         u"Take your rest days seriously, because they are part of training too.\r"
         u"New moves come at once, though you rarely bother to polish them.\r"
-        u"You are cut out for stunt work or for test flying.",
+        u"You are cut out for stunt work or test flying.",
         // band 10
         u"About 100% :\r"
         u"You can’t sit still for a minute,\r"
@@ -121,7 +121,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 7
         u"About 70% :\r"
         u"A rare gift lets you slip into any role and live its feelings as your own.\r"
-        u"Music and acting come to you with no effort at all.\r"
+        u"Music and acting come to you as naturally as breathing.\r"
         u"Theatre, opera or pop: no stage is beyond you.",
         // band 8
         u"About 90% :\r"
@@ -176,7 +176,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 45% :\r"
         u"You think in images, have a fine sense of colour and learn easily from drawings.\r"
         u"Every detail of an object is clear in your mind before it is even made.\r"
-        u"Try your hand at interior design.",
+        u"Why not try your hand at interior design?",
         // band 5
         u"About 55% :\r"
         u"A rich imagination and a sharp eye for detail serve you well.\r"
@@ -222,8 +222,8 @@ const DescriptionTable kEnglishDescriptions = {
         // band 0
         u"About 5% :\r"
         u"Logical reasoning tires you out by the second step,\r"
-        u"and numbers and formulas daunt you more than they interest you.\r"
-        u"Learning to think rigorously takes a real effort.\r"
+        u"and learning to think rigorously takes a real effort.\r"
+        u"Numbers and formulas daunt you more than they interest you.\r"
         u"Mathematics is not your strong suit,\r"
         u"but at least no unsolved problem will ever keep you awake at night.",
         // band 1
@@ -237,7 +237,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Simple logic puzzles are fine, but long chains of reasoning trip you up.\r"
         u"You know your times tables by heart; fractions, less so.\r"
         u"A new topic keeps you at your desk for hours on end.\r"
-        u"Accountancy would soon become a chore.",
+        u"Accountancy would bore you within a month.",
         // band 3
         u"About 35% :\r"
         u"Mistakes are rare when you recall a chain of logical steps.\r"
@@ -331,9 +331,9 @@ const DescriptionTable kEnglishDescriptions = {
         u"Advertising campaigns need someone like you in charge.",
         // band 7
         u"About 70% :\r"
-        u"Determined and persuasive, you find the shortest route to a result\r"
+        u"Determined and persuasive, you find the shortest route to a result,\r"
+        u"work out any system within a few minutes\r"
         u"and can present any idea so that people want to buy it.\r"
-        u"A minute is all you need to work out any system.\r"
         u"An agency of your own is a sure road to success.",
         // band 8
         u"About 90% :\r"
@@ -471,7 +471,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"The laws of nature and society hold few secrets from you.\r"
         u"People value your broad, mature views and often seek your advice.\r"
-        u"New ideas are clear to you before anyone has finished explaining them.\r"
+        u"New ideas are clear to you before anyone finishes explaining them.\r"
         u"Recognition as a scientist or theologian lies ahead.",
         // band 8
         u"About 90% :\r"
