@@ -50,7 +50,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 7
         u"About 70% :\r"
         u"Strength, flexibility and agility are in perfect balance,\r"
-        u"and you make even the hardest routines look easy.\r"
+        u"and you master even the hardest routines as if at play.\r"
         u"Coaches and judges spot you straight away.\r"
         u"A place in the national team is a goal worth aiming for.",
         // band 8
@@ -68,7 +68,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 100% :\r"
         u"You can’t sit still for a minute,\r"
         u"and other people get tired just watching you.\r"
-        u"Inventors have been looking for you for centuries.\r"
+        u"Inventors have spent centuries searching for you.\r"
         u"Aren’t you a \"Perpetuum Mobile\"?"
     },
     // Sensual type (music, the stage)
@@ -228,7 +228,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"but at least no unsolved problem will ever keep you awake at night.",
         // band 1
         u"About 10% :\r"
-        u"The thread of an argument soon gets away from you.\r"
+        u"You soon lose the thread of an argument.\r"
         u"You solve problems by guesswork rather than by the rules.\r"
         u"Logic has to be learned by rote, like poetry.\r"
         u"Don't count on a career in programming.",
@@ -307,7 +307,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 30% :\r"
         u"Plenty of goals get set, but few live to see the second obstacle.\r"
         u"You learn to work to a system slowly and reluctantly.\r"
-        u"A week of cold calling will be more than enough.",
+        u"One week of cold calling, and you will have had enough.",
         // band 3
         u"About 35% :\r"
         u"You reach your goals, though not by the shortest route.\r"
@@ -344,7 +344,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"A large retail chain will value your drive and tenacity.",
         // band 9
         u"About 95% :\r"
-        u"Life without a goal is unthinkable for you,\r"
+        u"Life without a goal is unthinkable to you,\r"
         u"and no sooner is one reached than you rush on to the next.\r"
         u"People see you as a tireless sales machine,\r"
         u"and your friends hide from your special offers.\r"
@@ -365,7 +365,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 1
         u"About 10% :\r"
         u"Regulations and routine feel alien to you,\r"
-        u"and orders from above weigh heavily.\r"
+        u"and orders from above weigh on you.\r"
         u"New requirements take a long time to get used to.\r"
         u"In business, you would feel like a guest at the wrong party.",
         // band 2
