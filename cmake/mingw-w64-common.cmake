@@ -32,9 +32,16 @@ set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Debian's wine runs 32-bit programs with 32-bit Wine and, where that is absent, hands every
-# program to 64-bit Wine: one emulator for both builds.
-find_program(MR_WINE wine)
+# Each build's programs start under the Wine of their own architecture. Debian's wine is a wrapper
+# that takes 32-bit Wine where it is installed: a 64-bit program named by its file it hands on to
+# 64-bit Wine, but Wine's own programs (cmd, reg, winepath) and a program named by a Windows path
+# then run as 32-bit ones, which see SysWOW64 as System32 and the 32-bit registry. So the x64
+# build takes the 64-bit loader itself (Debian keeps it in /usr/lib/wine), the x86 build wine.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    find_program(MR_WINE NAMES wine64 wine PATHS /usr/lib/wine)
+else()
+    find_program(MR_WINE NAMES wine)
+endif()
 if(MR_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${MR_WINE})
 endif()

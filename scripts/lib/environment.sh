@@ -13,6 +13,7 @@ mr_wine_prefix() {
     export WINEDEBUG="${WINEDEBUG:--all}"
     # No Mono or Gecko installers: the saver needs neither.
     export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+    mr_renew_prefix_without_32bit_part
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         echo "environment: making the Wine prefix $WINEPREFIX"
         mkdir -p "$WINEPREFIX"
@@ -20,6 +21,23 @@ mr_wine_prefix() {
         wineserver -w || true
     fi
     mr_install_tahoma
+}
+
+# A prefix made before 32-bit Wine was installed has an empty syswow64, and every 32-bit program
+# then fails with "could not load kernel32.dll". wineboot -u cannot fill it (it would need the
+# 32-bit rundll32 it lacks), so the project's own prefix is made anew; one named by WINEPREFIX is
+# the user's, and is only reported.
+mr_renew_prefix_without_32bit_part() {
+    [[ -f "$WINEPREFIX/system.reg" && ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]] ||
+        return 0
+    mr_wine32_runs || return 0
+    if [[ "$WINEPREFIX" -ef "$MR_ROOT/build/wineprefix" ]]; then
+        echo "environment: the Wine prefix has no 32-bit part (made before 32-bit Wine); making it anew"
+        wineserver -k >/dev/null 2>&1 || true
+        rm -rf "$WINEPREFIX"
+    else
+        echo "environment: $WINEPREFIX has no 32-bit part: 32-bit programs will not start in it" >&2
+    fi
 }
 
 # The dial is drawn in Tahoma. Wine ships its own Tahoma, but a 64-bit prefix finds it only in

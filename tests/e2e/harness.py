@@ -14,6 +14,8 @@ import subprocess
 import tempfile
 import time
 
+# The Wine of the build's architecture, so that Wine's own programs (reg) see what the saver sees.
+WINE = os.environ.get("MR_WINE", "wine")
 SAVER = os.environ.get("MR_SAVER", "")
 E2E_HOST = os.environ.get("MR_E2E_HOST", "")
 FAKE_PASSWORD_CPL = os.environ.get("MR_FAKE_PASSWORD_CPL", "")
@@ -128,7 +130,7 @@ class Display:
         env = dict(self.env)
         if extra_env:
             env.update(extra_env)
-        return subprocess.Popen(["wine", *args], env=env, stdout=subprocess.PIPE,
+        return subprocess.Popen([WINE, *args], env=env, stdout=subprocess.PIPE,
                                 stderr=subprocess.DEVNULL, text=True, cwd=cwd,
                                 start_new_session=True)
 

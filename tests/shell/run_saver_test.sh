@@ -16,6 +16,7 @@ if [[ -z "${DISPLAY:-}" || -z "${WINEPREFIX:-}" ]]; then
     exit 1
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
+wine=${MR_WINE:-wine} # the Wine of the build's architecture
 
 failures=0
 fail() {
@@ -52,7 +53,7 @@ expect_quiet_exit() {
     shift
     local start
     start=$(now)
-    wine "$saver" "$@" &
+    "$wine" "$saver" "$@" &
     local pid=$! shown=0
     for ((i = 0; i < 150; i++)); do
         kill -0 "$pid" 2>/dev/null || break
@@ -78,7 +79,7 @@ expect_quiet_exit() {
 
 # Starts a full-screen run and waits until its window is visible; sets saver_pid.
 start_full_screen() {
-    wine "$saver" /s &
+    "$wine" "$saver" /s &
     saver_pid=$!
     for ((i = 0; i < 200; i++)); do
         [[ -n "$(saver_windows)" ]] && break
@@ -124,7 +125,7 @@ if [[ -n "$after" && "$after" != "$before" ]]; then
 else
     fail "/s: pixel 5,5 still $before: nothing painted"
 fi
-report=$(wine "$probe" | tr -d '\r')
+report=$("$wine" "$probe" | tr -d '\r')
 read -r width height < <(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[1], size[2] }')
 expected="window=found rect=0,0,${width},${height} topmost=1 visible=1 popup=1 child=0 disabled=0"
 expected+=" parent=0 placed=0 screen=${width}x${height} ncactivate=1"
@@ -160,7 +161,7 @@ expect_closed "/s, third mouse event (a click)" "$start" 2.5
 
 # Preview inside a plain window standing in for the system's preview window.
 host_output=$(mktemp)
-wine "$probe" host >"$host_output" &
+"$wine" "$probe" host >"$host_output" &
 host_pid=$!
 for ((i = 0; i < 100; i++)); do
     [[ -s "$host_output" ]] && break
@@ -168,10 +169,10 @@ for ((i = 0; i < 100; i++)); do
 done
 parent=$(tr -d '\r\n' <"$host_output")
 rm -f "$host_output"
-wine "$saver" /p "$parent" &
+"$wine" "$saver" /p "$parent" &
 saver_pid=$!
 sleep 3
-report=$(wine "$probe" | tr -d '\r')
+report=$("$wine" "$probe" | tr -d '\r')
 expected="window=found rect=100,100,420,340 topmost=0 visible=1 popup=0 child=1 disabled=1 parent=${parent} placed=1"
 if [[ "$report" == "$expected "* ]]; then
     pass "/p $parent: $report"
@@ -179,18 +180,18 @@ else
     fail "/p $parent: the system reports '$report', expected '$expected ...'"
 fi
 start=$(now)
-wine "$probe" close "$parent"
+"$wine" "$probe" close "$parent"
 expect_closed "/p $parent, parent window closed" "$start" 3
 wait "$host_pid" 2>/dev/null
 
 # With the password setting on, the system's password library is looked for in the system
 # directory; Wine has none, so a key press closes the saver as without a password.
-wine reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /t REG_DWORD /d 1 /f >/dev/null 2>&1
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /t REG_DWORD /d 1 /f >/dev/null 2>&1
 start_full_screen
 start=$(now)
 xdotool key space
 expect_closed "/s with ScreenSaveUsePassword=1 and no PASSWORD.CPL, key press" "$start" 2.5
-wine reg delete 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /f >/dev/null 2>&1
+"$wine" reg delete 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /f >/dev/null 2>&1
 
 if ((failures > 0)); then
     echo "$failures failure(s)"

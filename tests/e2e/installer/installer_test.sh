@@ -33,8 +33,11 @@ if (($# != 6)); then
     exit 2
 fi
 case_name=$1 arch=$2 setup=$3 saver=$4 version=$5 hold=$6
+# The Wine of the build's architecture (its tests' emulator): Wine's own programs, and programs
+# named by a Windows path, then see the System32 and the registry view the build's programs see.
+wine=${MR_WINE:-wine}
 
-for tool in wine wineserver xdotool cmp; do
+for tool in "$wine" wineserver xdotool cmp; do
     command -v "$tool" >/dev/null || { echo "SETUP: $tool is missing" >&2; exit 1; }
 done
 if [[ -z "${WINEPREFIX:-}" || ! -f "${WINEPREFIX}/system.reg" || -z "${DISPLAY:-}" ]]; then
@@ -74,7 +77,7 @@ expect() { # <what should hold> <command...>: checks that the command succeeds
 fails() { ! "$@" >/dev/null 2>&1; }
 lower() { tr '[:upper:]' '[:lower:]' <<<"$1"; }
 
-w() { timeout 60 wine "$@"; }
+w() { timeout 60 "$wine" "$@"; }
 
 # The 64-bit setup program puts the saver into the real System32, its uninstaller into Program
 # Files and its entry into the 64-bit registry. 32-bit programs see System32 as SysWOW64 in a
@@ -133,7 +136,7 @@ wait_for_prefix() { timeout 60 wineserver -w || fail "programs of the prefix sti
 # and prints that code.
 printf '@"%%~1" %%2 %%3 %%4\r\n@echo exit %%ERRORLEVEL%%\r\n' >"$work/exit-code.cmd"
 exit_code_of() { # <program> [arguments...]
-    w cmd /c "$(winepath -w "$work/exit-code.cmd")" "$(winepath -w "$1")" "${@:2}" |
+    w cmd /c "$(w winepath -w "$work/exit-code.cmd")" "$(w winepath -w "$1")" "${@:2}" |
         tr -d '\r' | sed -n 's/^exit //p'
 }
 
@@ -150,7 +153,7 @@ install() { # [options...]: expects exit code 0, or expected_exit when set
 # Holds the installed saver as Windows holds a running program's file (others may read and rename
 # it, not write it), or, with norename, so that it cannot be renamed either; release_saver ends it.
 hold_saver() { # [norename]
-    wine "$hold" "$saver_windows_path" "$@" >"$work/held" 2>&1 &
+    "$wine" "$hold" "$saver_windows_path" "$@" >"$work/held" 2>&1 &
     holder=$!
     for _ in $(seq 1 300); do
         grep -q held "$work/held" && return
@@ -233,7 +236,7 @@ check_uninstall_entry() {
 check_saver_runs() {
     local command pid window code=
     command=$(screen_saver) || { fail "no saver selected to run"; return; }
-    wine "$command" /s &
+    "$wine" "$command" /s &
     pid=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
     if [[ -z "$window" ]]; then
@@ -297,7 +300,7 @@ press() { # <window> <keys...>
 # given answer to the question whether to make it the screen saver, Finish on the last page.
 install_interactively() { # yes|no
     local answer=$1 pid main box code
-    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$setup" &
+    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$wine" "$setup" &
     pid=$!
     if wait_for_windows "$pid" 1; then
         main=$(windows_of "$pid")
@@ -435,7 +438,7 @@ language)
         ru_RU:'Установка Memory Rhythms' uk_UA:'Установка Memory Rhythms' be_BY:'Установка Memory Rhythms'; do
         locale=${pair%%:*}.UTF-8
         expected=${pair#*:}
-        LANG=$locale LC_ALL=$locale wine "$setup" &
+        LANG=$locale LC_ALL=$locale "$wine" "$setup" &
         pid=$!
         window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
         title=$([[ -n "$window" ]] && xdotool getwindowname "$window")
