@@ -194,13 +194,15 @@ TEST_F(RunModes, PreviewParentFromTheSecondArgumentOrTheForegroundWindow) {
         {u"s.scr /p -2147352576", 0x80020000},
         {u"s.scr /p 2147614720", 0x80020000},
         {u"s.scr /p 18446744073709551615", 0xFFFFFFFF},  // 2^64 - 1
+        // Decimal digits only: the letter ends the number, which is far inside the signed range.
+        {u"s.scr /p 922337203685477580A", 0xCCCCCCCC},
     };
     for (const Case& c : cases) {
         FakeServices fake;
         SaverState fresh;
         Shell freshShell{fake, fresh};
         fake.foregroundWindow = kForeground;
-        fake.windows = {0x4D2, 0x800004D2, 0x80020000, 0xFFFFFFFF, kForeground};
+        fake.windows = {0x4D2, 0x800004D2, 0x80020000, 0xFFFFFFFF, 0xCCCCCCCC, kForeground};
         RunPreview(freshShell, c.commandLine);
         ASSERT_EQ(fake.creations.size(), 1U) << testing::Narrow(c.commandLine);
         EXPECT_EQ(fake.creations[0].parent, c.parent) << testing::Narrow(c.commandLine);
