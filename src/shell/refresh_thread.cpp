@@ -1,5 +1,7 @@
 #include "shell/refresh_thread.hpp"
 
+#include "shell/saver_window.hpp"
+
 namespace mr {
 
 namespace {
@@ -44,6 +46,11 @@ std::uint32_t RefreshThreadProc(Shell& shell) {
     const WindowHandle window = shell.state.saverWindow;
     if (window == 0) {
         return 0;
+    }
+    // The preview's window has its parent's DPI awareness (see RunPreview); read from another,
+    // its size would be scaled to a space the paint does not draw in.
+    if (shell.state.previewMode) {
+        TakeDpiAwarenessOf(services, window);
     }
     const WindowRect rect = services.GetWindowRect(window);
     shell.state.clientWidth = RectWidth(rect);

@@ -66,6 +66,7 @@ void RunFullScreen(Shell& shell) {
     // leaves -1 and the cursor hidden. The one ShowCursor(TRUE) at the end undoes exactly that.
     while (services.ShowCursor(false) > 0) {
     }
+    RememberCursor(shell);
     std::vector<WindowHandle> covers;
     const AtScopeExit giveBack([&] {
         services.ShowCursor(true);
@@ -89,6 +90,10 @@ void RunPreview(Shell& shell, std::u16string_view commandLine) {
     // For the refresh thread, which ends the run when the parent goes without a word.
     shell.state.previewParent = parent;
     shell.state.mainThread = services.GetCurrentThreadId();
+    // The settings window belongs to another program, whose DPI awareness is seldom the saver's,
+    // and Windows gives no window a child of another awareness. Taken over before anything is
+    // read of the parent, it puts the parent's size, the child and its DPI in one space.
+    TakeDpiAwarenessOf(services, parent);
     const WindowRect rect = services.GetWindowRect(parent);
     if (CreateSaverWindow(shell, RectWidth(rect), RectHeight(rect), parent) == 0 ||
         !StartRefreshThread(shell)) {

@@ -16,8 +16,9 @@ struct SaverState {
     // Written once by the refresh thread at its start; read by the paint.
     std::atomic<std::int32_t> clientWidth{0};
     std::atomic<std::int32_t> clientHeight{0};
-    // The window's DPI, written once by the window's creation, before any paint; read by the
-    // paint, which draws the dial natively at it.
+    // The window's DPI, written by the window's creation, before any paint, and again when the
+    // display's scale changes under the dial; read by the paint, which draws the dial natively
+    // at it.
     std::atomic<std::int32_t> dpi{kDesignDpi};
     // Written by the run mode before the window exists.
     std::atomic<bool> previewMode{false};
@@ -32,6 +33,13 @@ struct SaverState {
     std::atomic<bool> checkRunning{false};
     // Mouse events left before one runs the password check (full-screen run only).
     std::atomic<std::int32_t> inputTolerance{0};
+    // Where the cursor was last seen, in screen pixels: at the start of the full-screen run, then
+    // at every mouse move. Windows sends a move at the cursor's unchanged place whenever a window
+    // is shown, hidden or moved under a still mouse; only a move away from here is counted.
+    // Written and read by the window procedure alone (and by the run before the window exists).
+    std::atomic<bool> cursorKnown{false};
+    std::atomic<std::int32_t> cursorX{0};
+    std::atomic<std::int32_t> cursorY{0};
     // Fixed once per run when the window is created.
     std::atomic<UiLanguage> uiLanguage{UiLanguage::English};
     // The thread locale's time separator, read once at start-up for the time caption.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "shell/locale_queries.hpp"
 #include "shell/password_hooks.hpp"
@@ -28,7 +29,7 @@ WindowHandle CreateSaverWindow(Shell& shell, std::int32_t width, std::int32_t he
         services.SetFocus(window);
     }
     if (window != 0) {
-        shell.state.dpi = DialDpi(services.GetWindowDpi(window));
+        shell.state.dpi = DialDpi(WindowDpi(services, window));
     }
     shell.state.saverWindow = window;
     return window;
@@ -43,7 +44,59 @@ std::int32_t DialDpi(std::uint32_t systemAnswer) {
     return static_cast<std::int32_t>(std::clamp(systemAnswer, kLowest, kHighest));
 }
 
+std::uint32_t WindowDpi(WindowsServices& services, WindowHandle window) {
+    for (const auto ask : {&WindowsServices::GetDpiForWindow, &WindowsServices::GetDpiForMonitor,
+                           &WindowsServices::GetDeviceCapsDpi}) {
+        const std::uint32_t dpi = (services.*ask)(window);
+        if (dpi != 0) {
+            return dpi;
+        }
+    }
+    return 0;
+}
+
+void TakeDpiAwarenessOf(WindowsServices& services, WindowHandle window) {
+    const DpiAwarenessContext context = services.GetWindowDpiAwarenessContext(window);
+    if (context != 0) {
+        services.SetThreadDpiAwarenessContext(context);
+    }
+}
+
+void RememberCursor(Shell& shell) {
+    const std::optional<PixelPoint> at = shell.services.GetCursorPos();
+    if (at) {
+        shell.state.cursorX = at->x;
+        shell.state.cursorY = at->y;
+    }
+    shell.state.cursorKnown = at.has_value();
+}
+
 namespace {
+
+// The point of a mouse message: two signed 16-bit client coordinates, negative left of and above
+// the client area.
+PixelPoint ClientPointOf(std::intptr_t lParam) {
+    const auto bits = static_cast<std::uintptr_t>(lParam);
+    return {static_cast<std::int16_t>(bits & 0xFFFFU),
+            static_cast<std::int16_t>((bits >> 16) & 0xFFFFU)};
+}
+
+// Whether a mouse move took the cursor somewhere new; it is remembered there either way. The
+// windows over the other monitors share this procedure and their client areas start elsewhere,
+// so the places are compared on the screen. A move that cannot be placed counts.
+bool CursorMoved(Shell& shell, const WindowMessage& message) {
+    SaverState& state = shell.state;
+    const std::optional<PixelPoint> at =
+        shell.services.ClientToScreen(message.window, ClientPointOf(message.lParam));
+    if (!at) {
+        return true;
+    }
+    const bool moved = !state.cursorKnown || state.cursorX != at->x || state.cursorY != at->y;
+    state.cursorX = at->x;
+    state.cursorY = at->y;
+    state.cursorKnown = true;
+    return moved;
+}
 
 std::intptr_t OnNcCreate() {
     return 1;  // anything else would make the creation fail
@@ -114,6 +167,26 @@ std::intptr_t OnMouseInput(Shell& shell) {
     return 0;
 }
 
+std::intptr_t OnMouseMove(Shell& shell, const WindowMessage& message) {
+    // The moves Windows makes up at the cursor's unchanged place, whenever a window is shown,
+    // hidden or moved under a still mouse, would otherwise close the saver by themselves.
+    if (!shell.state.previewMode && CursorMoved(shell, message)) {
+        return OnMouseInput(shell);
+    }
+    return 0;
+}
+
+std::intptr_t OnDpiChanged(Shell& shell, const WindowMessage& message) {
+    // The display's scale changed, or the dial's monitor was set to another one: the dial is
+    // drawn whole at the new DPI. The suggested rectangle is not taken, since the window keeps
+    // covering its monitor, whose pixels stay as they are. The plain windows need nothing.
+    if (message.window == shell.state.saverWindow) {
+        shell.state.dpi = DialDpi(static_cast<std::uint32_t>(message.wParam & 0xFFFFU));
+        shell.services.InvalidateRect(message.window, false);
+    }
+    return 0;
+}
+
 std::intptr_t OnActivateApp(Shell& shell, const WindowMessage& message) {
     // Another program took the foreground: whatever the user types now goes to it, hidden under
     // the topmost saver. Close, after the password check, as a key press would. The message
@@ -166,6 +239,9 @@ std::intptr_t SaverWindowProc(Shell& shell, const WindowMessage& message) noexce
             case win::kWmSysCommand:
                 return OnSysCommand(shell, message);
             case win::kWmMouseMove:
+                return OnMouseMove(shell, message);
+            case win::kWmDpiChanged:
+                return OnDpiChanged(shell, message);
             case win::kWmLButtonDown:
             case win::kWmRButtonDown:
             case win::kWmMButtonDown:

@@ -31,14 +31,29 @@ struct WindowMessage {
 // over the other monitors, whose input counts the same. It answers every message itself but one:
 // nothing the system would do by default (closing, erasing, the Alt menu) happens, while a
 // monitor may still power down. Key presses, Alt keys included, the counted mouse events and
-// another program taking the foreground run the password check, one at a time. The whole window
-// is client area to the mouse as well, or no mouse message would ever reach the input rule.
+// another program taking the foreground run the password check, one at a time. A mouse move
+// counts only where it takes the cursor somewhere new. The whole window is client area to the
+// mouse as well, or no mouse message would ever reach the input rule. A change of the display's
+// scale redraws the dial at the new DPI.
 // Nothing leaves it by an exception: a failed handler answers 0.
 std::intptr_t SaverWindowProc(Shell& shell, const WindowMessage& message) noexcept;
 
 // The DPI the dial is drawn at, from the system's answer for its window: 96 when the system could
 // not say (0), and otherwise kept within what a display can be set to, from half to ten times 96.
 std::int32_t DialDpi(std::uint32_t systemAnswer);
+
+// The system's answer for a window: its own DPI where the system has one per window, else its
+// monitor's, else the system DPI; 0 when none answers. A per-monitor aware program that took the
+// system DPI on Windows 8.1 would draw at the wrong scale on a monitor of another scale.
+std::uint32_t WindowDpi(WindowsServices& services, WindowHandle window);
+
+// Gives the calling thread the DPI awareness of the window, where the system has per-window
+// awareness: the windows the thread then creates get it too, and the sizes and positions it reads
+// are in that window's space.
+void TakeDpiAwarenessOf(WindowsServices& services, WindowHandle window);
+
+// Records where the cursor is as the run starts, before any window of the saver is shown.
+void RememberCursor(Shell& shell);
 
 // What a paint takes from the state, with the one clock reading of that paint.
 SceneInputs SceneInputsFor(const SaverState& state, const LocalMoment& moment);

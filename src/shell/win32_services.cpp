@@ -6,6 +6,7 @@
 #include "render/gdi_surface.hpp"
 #include "render/paint_context.hpp"
 #include "render/paint_scene.hpp"
+#include "shell/password_hooks.hpp"
 
 namespace mr {
 
@@ -47,6 +48,16 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM collected) {
     } catch (...) {
         return FALSE;
     }
+}
+
+// A function of user32 that the program does not import: looked up when called. The import table
+// names only what the oldest supported Windows exports, as checked for every build; null where
+// the system has no such function.
+template <typename Function>
+Function UserFunction(const char* name) {
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    const FARPROC found = user32 == nullptr ? nullptr : ::GetProcAddress(user32, name);
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
 }
 
 using VerifyScreenSavePwdFunction = BOOL(WINAPI*)(HWND);
@@ -175,18 +186,42 @@ WindowRect Win32Services::GetWindowRect(WindowHandle window) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-std::uint32_t Win32Services::GetWindowDpi(WindowHandle window) {
-    using DpiForWindowFunction = UINT(WINAPI*)(HWND);
-    HWND handle = ToHwnd(window);
-    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    const FARPROC found = user32 == nullptr ? nullptr : ::GetProcAddress(user32, "GetDpiForWindow");
-    if (found != nullptr) {
-        const UINT dpi =
-            reinterpret_cast<DpiForWindowFunction>(reinterpret_cast<void*>(found))(handle);
-        if (dpi != 0) {
-            return dpi;
-        }
+std::uint32_t Win32Services::GetDpiForWindow(WindowHandle window) {
+    using Function = UINT(WINAPI*)(HWND);
+    const auto dpiForWindow = UserFunction<Function>("GetDpiForWindow");
+    return dpiForWindow == nullptr ? 0 : dpiForWindow(ToHwnd(window));
+}
+
+std::uint32_t Win32Services::GetDpiForMonitor(WindowHandle window) {
+    using MonitorFunction = HMONITOR(WINAPI*)(HWND, DWORD);
+    using DpiFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI: the scale the user chose
+    const auto monitorFromWindow = UserFunction<MonitorFunction>("MonitorFromWindow");
+    const HMONITOR monitor = monitorFromWindow == nullptr
+                                 ? nullptr
+                                 : monitorFromWindow(ToHwnd(window), MONITOR_DEFAULTTONEAREST);
+    const std::u16string directory = GetSystemDirectoryW();
+    if (monitor == nullptr || directory.empty()) {
+        return 0;
     }
+    // By its full path, as every system library the saver loads: never one planted beside it.
+    const std::wstring path = Terminated(SystemLibraryPath(directory, u"shcore.dll"));
+    const HMODULE shcore = ::LoadLibraryW(path.c_str());
+    if (shcore == nullptr) {
+        return 0;
+    }
+    const auto dpiForMonitor = reinterpret_cast<DpiFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")));
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    const bool answered =
+        dpiForMonitor != nullptr && dpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY) == S_OK;
+    ::FreeLibrary(shcore);
+    return answered ? dpiX : 0;
+}
+
+std::uint32_t Win32Services::GetDeviceCapsDpi(WindowHandle window) {
+    HWND handle = ToHwnd(window);
     HDC dc = ::GetDC(handle);
     if (dc == nullptr) {
         return 0;
@@ -194,6 +229,43 @@ std::uint32_t Win32Services::GetWindowDpi(WindowHandle window) {
     const int dpi = ::GetDeviceCaps(dc, LOGPIXELSX);
     ::ReleaseDC(handle, dc);
     return dpi > 0 ? static_cast<std::uint32_t>(dpi) : 0;
+}
+
+// DPI_AWARENESS_CONTEXT is a handle type that older headers do not declare.
+DpiAwarenessContext Win32Services::GetWindowDpiAwarenessContext(WindowHandle window) {
+    using Function = HANDLE(WINAPI*)(HWND);
+    const auto windowContext = UserFunction<Function>("GetWindowDpiAwarenessContext");
+    return windowContext == nullptr
+               ? 0
+               : reinterpret_cast<DpiAwarenessContext>(windowContext(ToHwnd(window)));
+}
+
+void Win32Services::SetThreadDpiAwarenessContext(DpiAwarenessContext context) {
+    using Function = HANDLE(WINAPI*)(HANDLE);
+    const auto setThreadContext = UserFunction<Function>("SetThreadDpiAwarenessContext");
+    if (setThreadContext != nullptr) {
+        setThreadContext(reinterpret_cast<HANDLE>(context));
+    }
+}
+
+std::optional<PixelPoint> Win32Services::GetCursorPos() {
+    using Function = BOOL(WINAPI*)(POINT*);
+    const auto cursorPos = UserFunction<Function>("GetCursorPos");
+    POINT point{};
+    if (cursorPos == nullptr || cursorPos(&point) == FALSE) {
+        return std::nullopt;
+    }
+    return PixelPoint{point.x, point.y};
+}
+
+std::optional<PixelPoint> Win32Services::ClientToScreen(WindowHandle window, PixelPoint client) {
+    using Function = BOOL(WINAPI*)(HWND, POINT*);
+    const auto clientToScreen = UserFunction<Function>("ClientToScreen");
+    POINT point{client.x, client.y};
+    if (clientToScreen == nullptr || clientToScreen(ToHwnd(window), &point) == FALSE) {
+        return std::nullopt;
+    }
+    return PixelPoint{point.x, point.y};
 }
 
 WindowHandle Win32Services::GetDesktopWindow() {

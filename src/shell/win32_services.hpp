@@ -46,7 +46,13 @@ public:
     void PaintWindow(WindowHandle window, const SceneInputs& inputs) override;
     void PaintBackground(WindowHandle window) override;
     WindowRect GetWindowRect(WindowHandle window) override;
-    std::uint32_t GetWindowDpi(WindowHandle window) override;
+    std::uint32_t GetDpiForWindow(WindowHandle window) override;
+    std::uint32_t GetDpiForMonitor(WindowHandle window) override;
+    std::uint32_t GetDeviceCapsDpi(WindowHandle window) override;
+    DpiAwarenessContext GetWindowDpiAwarenessContext(WindowHandle window) override;
+    void SetThreadDpiAwarenessContext(DpiAwarenessContext context) override;
+    std::optional<PixelPoint> GetCursorPos() override;
+    std::optional<PixelPoint> ClientToScreen(WindowHandle window, PixelPoint client) override;
     WindowHandle GetDesktopWindow() override;
     WindowHandle GetForegroundWindow() override;
     void SetForegroundWindow(WindowHandle window) override;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,8 @@ constexpr WindowHandle NarrowWindowHandle(std::intptr_t window) {
 using ModuleHandle = std::uintptr_t;
 using RegistryKey = std::uintptr_t;
 using ProcAddress = std::uintptr_t;
+// A DPI_AWARENESS_CONTEXT: opaque, compared only by the system; 0 where the system has none.
+using DpiAwarenessContext = std::uintptr_t;
 
 // The Win32 values the shell passes through the seam, spelled out so that the portable code and
 // the tests need no windows.h.
@@ -57,6 +60,7 @@ inline constexpr std::uint32_t kWmMouseMove = 0x0200;
 inline constexpr std::uint32_t kWmLButtonDown = 0x0201;
 inline constexpr std::uint32_t kWmRButtonDown = 0x0204;
 inline constexpr std::uint32_t kWmMButtonDown = 0x0207;
+inline constexpr std::uint32_t kWmDpiChanged = 0x02E0;
 
 inline constexpr std::uint32_t kCsParentDc = 0x0080;
 inline constexpr std::uint32_t kWsPopup = 0x80000000;
@@ -89,6 +93,14 @@ struct WindowRect {
     std::int32_t bottom = 0;
 
     friend bool operator==(const WindowRect&, const WindowRect&) = default;
+};
+
+// A point in pixels: on the screen, or in a window's client area.
+struct PixelPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
 };
 
 // right - left and bottom - top, wrapping rather than overflowing on absurd rectangles.
@@ -178,10 +190,24 @@ public:
     virtual void PaintBackground(WindowHandle window) = 0;
     // All zero when the call fails.
     virtual WindowRect GetWindowRect(WindowHandle window) = 0;
-    // The DPI the window is drawn at: GetDpiForWindow where the system has it (Windows 10, version
-    // 1607 on), looked up at run time so that older systems still load the saver; elsewhere
-    // GetDeviceCaps(LOGPIXELSX) of the window's DC, the system DPI. 0 when neither answers.
-    virtual std::uint32_t GetWindowDpi(WindowHandle window) = 0;
+    // The three answers to "which DPI is this window drawn at", newest first, each 0 where the
+    // system lacks it or cannot say. Those of newer systems are looked up at run time, so that
+    // older ones still load the saver. GetDpiForWindow: Windows 10, version 1607 on.
+    virtual std::uint32_t GetDpiForWindow(WindowHandle window) = 0;
+    // The effective DPI of the monitor the window is on (MonitorFromWindow, nearest; then
+    // shcore.dll's GetDpiForMonitor, MDT_EFFECTIVE_DPI): Windows 8.1 on.
+    virtual std::uint32_t GetDpiForMonitor(WindowHandle window) = 0;
+    // GetDeviceCaps(LOGPIXELSX) of the window's DC: the system DPI, fixed at sign-in.
+    virtual std::uint32_t GetDeviceCapsDpi(WindowHandle window) = 0;
+    // Per-window DPI awareness, Windows 10 version 1607 on: a window's context (0 where the
+    // system has none), and the calling thread's set to a context, for the windows it creates
+    // and the sizes and positions it reads from then on.
+    virtual DpiAwarenessContext GetWindowDpiAwarenessContext(WindowHandle window) = 0;
+    virtual void SetThreadDpiAwarenessContext(DpiAwarenessContext context) = 0;
+    // Where the cursor is, and a point of a window's client area on the screen; none when the
+    // call fails.
+    virtual std::optional<PixelPoint> GetCursorPos() = 0;
+    virtual std::optional<PixelPoint> ClientToScreen(WindowHandle window, PixelPoint point) = 0;
     virtual WindowHandle GetDesktopWindow() = 0;
     virtual WindowHandle GetForegroundWindow() = 0;
     virtual void SetForegroundWindow(WindowHandle window) = 0;

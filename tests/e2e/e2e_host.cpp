@@ -9,12 +9,16 @@
 //       "/p <handle>" (handle-form: dec, dollar, x, X, 0x, 0X, unsigned64, negative), reports
 //       where the client area is on the screen, keeps the window for hold-ms, reports whether the
 //       saver and its window are still there, destroys the host window and reports how the saver
-//       ended.
+//       ended. It also reports whether the saver's child has the DPI awareness of the host
+//       window, a window of this DPI-unaware program.
 //   e2e_host foreground <saver.scr> [steal-after-ms]
 //       Makes a top-level window the foreground window, runs the saver with "/s" until it ends,
 //       and reports whether that window has the foreground again. With steal-after-ms, it takes
 //       the foreground back itself that long after the saver's window appeared, as a reminder
 //       popping up would.
+//   e2e_host still-moves <count>
+//       Posts count WM_MOUSEMOVE to the saver window at the cursor's own place, as Windows makes
+//       them up whenever a window is shown, hidden or moved under a still mouse.
 //
 // Output is one line per fact, "KEY value ...", read by tests/e2e/harness.py.
 #ifndef WIN32_LEAN_AND_MEAN
@@ -106,6 +110,51 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The DPI awareness of a window as DPI_AWARENESS (-1 invalid, 0 unaware, 1 system, 2 per
+// monitor), and whether two windows' contexts are equal; looked up, as older systems lack them.
+struct Awareness {
+    int child = -1;
+    int parent = -1;
+    bool equal = false;
+};
+
+Awareness AwarenessOf(HWND child, HWND parent) {
+    using ContextOf = HANDLE(WINAPI*)(HWND);
+    using AwarenessFrom = int(WINAPI*)(HANDLE);
+    using Equal = BOOL(WINAPI*)(HANDLE, HANDLE);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto contextOf = reinterpret_cast<ContextOf>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    const auto awarenessFrom = reinterpret_cast<AwarenessFrom>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    const auto equal = reinterpret_cast<Equal>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "AreDpiAwarenessContextsEqual")));
+    if (contextOf == nullptr || awarenessFrom == nullptr || equal == nullptr) {
+        return {};
+    }
+    HANDLE childContext = contextOf(child);
+    HANDLE parentContext = contextOf(parent);
+    return {awarenessFrom(childContext), awarenessFrom(parentContext),
+            equal(childContext, parentContext) != FALSE};
+}
+
+int StillMoves(int count) {
+    HWND saver = FindWindowW(kSaverClass, nullptr);
+    POINT point{};
+    if (saver == nullptr || !GetCursorPos(&point)) {
+        Say("ERROR no saver window or no cursor");
+        return 2;
+    }
+    const POINT screen = point;
+    ScreenToClient(saver, &point);
+    for (int i = 0; i < count; ++i) {
+        PostMessageW(saver, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        Sleep(50);
+    }
+    Say("POSTED %d %ld %ld", count, screen.x, screen.y);
+    return 0;
+}
+
 void PumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < milliseconds) {
@@ -171,9 +220,21 @@ bool StartSaver(const char* saverPath, const std::wstring& arguments,
     return true;
 }
 
+// Windows makes the windows of a program that declares no DPI awareness unaware; Wine 8.0 makes
+// them per-monitor aware. The host's windows are made as Windows would make them.
+void BecomeDpiUnaware() {
+    using SetContext = HANDLE(WINAPI*)(HANDLE);
+    const auto setContext = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+    if (setContext != nullptr) {
+        setContext(reinterpret_cast<HANDLE>(-1));  // DPI_AWARENESS_CONTEXT_UNAWARE
+    }
+}
+
 int Preview(int width, int height, const char* saverPath, const char* form, DWORD holdMs) {
     HINSTANCE module = GetModuleHandleW(nullptr);
     RegisterHostClass(module);
+    BecomeDpiUnaware();
 
     // Like the display settings: a frameless child window of the preview's size inside a
     // top-level window; the saver gets the child's handle.
@@ -214,6 +275,8 @@ int Preview(int width, int height, const char* saverPath, const char* form, DWOR
         GetWindowRect(child, &childRect);
         Say("CHILD 1");
         PrintRect("CHILD_RECT", childRect);
+        const Awareness awareness = AwarenessOf(child, host);
+        Say("AWARENESS %d %d %d", awareness.equal ? 1 : 0, awareness.parent, awareness.child);
     }
     PumpFor(1500);  // the first paint
     // Read once the saver has finished creating it: WS_VISIBLE comes at the end of creation.
@@ -298,8 +361,11 @@ int main(int argc, char** argv) {
         return Foreground(argv[2],
                           argc >= 4 ? static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)) : 0);
     }
+    if (argc >= 3 && std::string(argv[1]) == "still-moves") {
+        return StillMoves(std::atoi(argv[2]));
+    }
     std::fprintf(stderr,
                  "usage: e2e_host window-info | preview W H saver form hold-ms | foreground saver "
-                 "[steal-after-ms]\n");
+                 "[steal-after-ms] | still-moves count\n");
     return 2;
 }

@@ -47,6 +47,8 @@ class Preview(unittest.TestCase):
                              f"{form}: the child does not cover the host's client area")
             # WS_CHILD, WS_VISIBLE and WS_DISABLED: the system gives it no input.
             self.assertEqual(host.facts.get("CHILD_STYLE"), ["0x58000000"], form)
+            # Equal, the parent's unaware (0), the child's: a DPI-unaware host's awareness.
+            self.assertEqual(host.facts.get("AWARENESS"), ["1", "0", "0"], form)
             if during:
                 during(origin)
             alive = host.read_until("ALIVE")

@@ -156,9 +156,42 @@ WindowRect FakeServices::GetWindowRect(WindowHandle window) {
     return found == windowRects.end() ? WindowRect{} : found->second;
 }
 
-std::uint32_t FakeServices::GetWindowDpi(WindowHandle window) {
-    dpiQueries.push_back(window);
+std::uint32_t FakeServices::GetDpiForWindow(WindowHandle window) {
+    dpiQueries.push_back("GetDpiForWindow(" + Hex(window) + ")");
     return windowDpi;
+}
+
+std::uint32_t FakeServices::GetDpiForMonitor(WindowHandle window) {
+    dpiQueries.push_back("GetDpiForMonitor(" + Hex(window) + ")");
+    return monitorDpi;
+}
+
+std::uint32_t FakeServices::GetDeviceCapsDpi(WindowHandle window) {
+    dpiQueries.push_back("GetDeviceCapsDpi(" + Hex(window) + ")");
+    return deviceCapsDpi;
+}
+
+DpiAwarenessContext FakeServices::GetWindowDpiAwarenessContext(WindowHandle window) {
+    const auto found = awareness.find(window);
+    const DpiAwarenessContext context = found == awareness.end() ? 0 : found->second;
+    Record("GetWindowDpiAwarenessContext(" + Hex(window) + ") -> " + Hex(context));
+    return context;
+}
+
+void FakeServices::SetThreadDpiAwarenessContext(DpiAwarenessContext context) {
+    Record("SetThreadDpiAwarenessContext(" + Hex(context) + ")");
+}
+
+std::optional<PixelPoint> FakeServices::GetCursorPos() {
+    Record("GetCursorPos");
+    return cursor;
+}
+
+std::optional<PixelPoint> FakeServices::ClientToScreen(WindowHandle window, PixelPoint client) {
+    Record("ClientToScreen(" + Hex(window) + ")");
+    const auto found = clientOrigins.find(window);
+    const PixelPoint origin = found == clientOrigins.end() ? PixelPoint{} : found->second;
+    return PixelPoint{origin.x + client.x, origin.y + client.y};
 }
 
 WindowHandle FakeServices::GetDesktopWindow() {

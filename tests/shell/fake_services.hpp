@@ -28,9 +28,17 @@ public:
     std::map<WindowHandle, WindowRect> windowRects;
     std::set<WindowHandle> windows;       // what IsWindow says yes to
     WindowHandle createdWindow = 0x2002;  // CreateWindowExW's answer for the saver's class
-    // GetWindowDpi's answer. A query that changes nothing: the windows asked about are kept in
-    // dpiQueries, not among the calls.
+    // The answers of GetDpiForWindow, GetDpiForMonitor and GetDeviceCapsDpi. Queries that change
+    // nothing: they are kept in dpiQueries, not among the calls.
     std::uint32_t windowDpi = 96;
+    std::uint32_t monitorDpi = 96;
+    std::uint32_t deviceCapsDpi = 96;
+    // Windows' DPI awareness contexts; 0 (none) for any other.
+    std::map<WindowHandle, DpiAwarenessContext> awareness;
+    // GetCursorPos's answer, and the screen position of each window's client area; (0, 0) for
+    // any other.
+    std::optional<PixelPoint> cursor = PixelPoint{500, 400};
+    std::map<WindowHandle, PixelPoint> clientOrigins;
     WindowHandle nextCoverWindow = 0x5000;  // for any other class, counting up by 0x10
     // EnumDisplayMonitors' answer; none means the call failed.
     std::vector<WindowRect> monitors;
@@ -64,7 +72,7 @@ public:
 
     // --- what happened ---
     std::vector<std::string> calls;
-    std::vector<WindowHandle> dpiQueries;
+    std::vector<std::string> dpiQueries;
     std::vector<ThreadStart> threads;
     std::vector<std::pair<WindowHandle, SceneInputs>> paints;
     std::vector<WindowCreation> creations;  // the views point into the shell's constants
@@ -100,7 +108,13 @@ public:
     void PaintWindow(WindowHandle window, const SceneInputs& inputs) override;
     void PaintBackground(WindowHandle window) override;
     WindowRect GetWindowRect(WindowHandle window) override;
-    std::uint32_t GetWindowDpi(WindowHandle window) override;
+    std::uint32_t GetDpiForWindow(WindowHandle window) override;
+    std::uint32_t GetDpiForMonitor(WindowHandle window) override;
+    std::uint32_t GetDeviceCapsDpi(WindowHandle window) override;
+    DpiAwarenessContext GetWindowDpiAwarenessContext(WindowHandle window) override;
+    void SetThreadDpiAwarenessContext(DpiAwarenessContext context) override;
+    std::optional<PixelPoint> GetCursorPos() override;
+    std::optional<PixelPoint> ClientToScreen(WindowHandle window, PixelPoint client) override;
     WindowHandle GetDesktopWindow() override;
     WindowHandle GetForegroundWindow() override;
     void SetForegroundWindow(WindowHandle window) override;

@@ -160,7 +160,13 @@ TEST_F(RefreshThread, APreviewEndsOnceItsParentOrItsWindowIsGone) {
             }
             preview.quitRequested = sleeps == 9;  // bounds a thread that would not notice
         };
+        fake.awareness[kWindow] = 0x6010;
         EXPECT_EQ(RefreshThreadProc(previewShell), 0U);
+        // Its size read with the DPI awareness of the window, which is its parent's.
+        EXPECT_EQ(std::vector(fake.calls.begin(), fake.calls.begin() + 3),
+                  (std::vector<std::string>{"GetWindowDpiAwarenessContext(0x2002) -> 0x6010",
+                                            "SetThreadDpiAwarenessContext(0x6010)",
+                                            "GetWindowRect(0x2002)"}));
         EXPECT_EQ(fake.sleeps, 3);
         EXPECT_EQ(fake.calls.back(), "PostThreadMessageW(0x77, 0x12, 0, 0)");
         EXPECT_EQ(fake.Count("PostMessageW"), 0U);

@@ -37,6 +37,7 @@ TEST_F(RunModes, FullScreenStepByStep) {
     const std::vector<std::string> expected = {
         "GetForegroundWindow -> 0x3003",
         "ShowCursor(FALSE) -> -1",
+        "GetCursorPos",
         "GetDesktopWindow -> 0x10010",
         "GetWindowRect(0x10010)",
         "EnumDisplayMonitors -> 1",
@@ -62,6 +63,8 @@ TEST_F(RunModes, FullScreenStepByStep) {
     EXPECT_EQ(services.calls, expected);
     EXPECT_FALSE(state.previewMode.load());
     EXPECT_EQ(state.inputTolerance.load(), 3);
+    EXPECT_TRUE(state.cursorKnown.load());
+    EXPECT_EQ((PixelPoint{state.cursorX.load(), state.cursorY.load()}), *services.cursor);
     ASSERT_EQ(services.creations.size(), 1U);
     EXPECT_EQ(services.creations[0].width, 1920);
     EXPECT_EQ(services.creations[0].height, 1080);
@@ -148,10 +151,14 @@ TEST_F(RunModes, FullScreenCoversEveryOtherMonitorAndLeavesTheFrontToAnotherProg
 TEST_F(RunModes, PreviewStepByStep) {
     const std::u16string commandLine = u"saver.scr /p 1234";
     services.messages = {1};
+    services.awareness[0x4D2] = 0x6010;
     RunPreview(shell, commandLine);
+    // The parent's DPI awareness taken before anything is read of it or made inside it.
     const std::vector<std::string> expected = {
         "IsWindow(0x4d2) -> true",
         "GetCurrentThreadId -> 0x77",
+        "GetWindowDpiAwarenessContext(0x4d2) -> 0x6010",
+        "SetThreadDpiAwarenessContext(0x6010)",
         "GetWindowRect(0x4d2)",
         "GetLocaleInfoW(0x800, 0x1001, 19) -> 0",
         "RegisterWindowClass(MyPelmarScreenSaverClass)",

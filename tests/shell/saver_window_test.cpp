@@ -57,7 +57,7 @@ TEST_F(SaverWindow, PreviewIsADisabledChildOfTheParentAndNotTopmost) {
     services.windowDpi = 144;
     EXPECT_EQ(CreateSaverWindow(shell, 152, 112, 0x4D2), kWindow);
     // The DPI of the saver's own window, recorded with it for every paint to come.
-    EXPECT_EQ(services.dpiQueries, std::vector<WindowHandle>{kWindow});
+    EXPECT_EQ(services.dpiQueries, std::vector<std::string>{"GetDpiForWindow(0x2002)"});
     EXPECT_EQ(state.dpi.load(), 144);
     ASSERT_EQ(services.creations.size(), 1U);
     EXPECT_EQ(services.creations[0].style, 0x58000000U);  // WS_CHILD | WS_VISIBLE | WS_DISABLED
@@ -84,6 +84,30 @@ TEST(DialDpi, TheSystemsAnswerOr96WhenItHasNone) {
     };
     for (const auto& [answer, dpi] : rows) {
         EXPECT_EQ(DialDpi(answer), dpi) << answer;
+    }
+}
+
+// Windows 8.1 and 10 before 1607 have no DPI per window, but one per monitor; older ones only the
+// system's.
+TEST(WindowDpi, TheWindowsElseItsMonitorsElseTheSystems) {
+    const std::vector<std::string> order = {"GetDpiForWindow(0x2002)", "GetDpiForMonitor(0x2002)",
+                                            "GetDeviceCapsDpi(0x2002)"};
+    struct Case {
+        std::uint32_t window, monitor, system;
+        std::int32_t dpi;
+        std::ptrdiff_t asked;
+    } const cases[] = {
+        {120, 144, 96, 120, 1}, {0, 144, 96, 144, 2}, {0, 0, 120, 120, 3}, {0, 0, 0, 96, 3}};
+    for (const Case& c : cases) {
+        FakeServices fake;
+        SaverState fresh;
+        Shell freshShell{fake, fresh};
+        fake.windowDpi = c.window;
+        fake.monitorDpi = c.monitor;
+        fake.deviceCapsDpi = c.system;
+        CreateSaverWindow(freshShell, 1920, 1080, 0);
+        EXPECT_EQ(fresh.dpi.load(), c.dpi) << c.window << " " << c.monitor << " " << c.system;
+        EXPECT_EQ(fake.dpiQueries, std::vector(order.begin(), order.begin() + c.asked));
     }
 }
 
@@ -162,6 +186,9 @@ TEST_F(SaverWindow, EveryMessageIsAnsweredWithoutTheDefaultProcedureButMonitorPo
         {{kWindow, 0x0112, 0xF010}, 0, {}},
         // A window over another monitor is painted plain.
         {{0x5000, 0x000F}, 0, {"PaintBackground(0x5000)"}},
+        // WM_DPICHANGED: the dial redrawn whole at the new DPI, in its place; plain ones unmoved.
+        {{kWindow, 0x02E0, 0x00900090, 0x12345678}, 0, {"InvalidateRect(0x2002, FALSE)"}},
+        {{0x5000, 0x02E0, 0x00C000C0}, 0, {}},
     };
     for (const Case& c : cases) {
         services.calls.clear();
@@ -169,6 +196,7 @@ TEST_F(SaverWindow, EveryMessageIsAnsweredWithoutTheDefaultProcedureButMonitorPo
         EXPECT_EQ(services.calls, c.calls) << c.message.message;
     }
     EXPECT_FALSE(state.quitRequested.load());
+    EXPECT_EQ(state.dpi.load(), 144);
 
     // Nothing leaves the procedure by an exception; a key whose check fails keeps the saver.
     for (const auto& [message, failingCall] : {std::pair{0x000FU, "PaintWindow"},
@@ -208,7 +236,18 @@ TEST_F(SaverWindow, PaintGetsTheStateAndOneClockReading) {
 }
 
 // One input event, what the window procedure does with it, and what is seen afterwards.
-enum class Event { Move, Left, Right, Middle, Key, AltKey, LostFront, CoverLostFront, CoverMove };
+enum class Event {
+    Move,
+    Still,
+    Left,
+    Right,
+    Middle,
+    Key,
+    AltKey,
+    LostFront,
+    CoverLostFront,
+    CoverMove
+};
 struct Step {
     Event event;
     std::int32_t verifyAnswer;  // the system dialog's answer, where it is shown
@@ -222,6 +261,7 @@ constexpr WindowHandle kCover = 0x5000;
 WindowMessage MessageOf(Event event) {
     switch (event) {
         case Event::Move:
+        case Event::Still:
             return {kWindow, win::kWmMouseMove};
         case Event::Left:
             return {kWindow, win::kWmLButtonDown};
@@ -251,7 +291,31 @@ protected:
         services.passwordValue = std::vector<std::uint8_t>{1, 0, 0, 0};
         services.libraries[u"C:\\windows\\system32\\PASSWORD.CPL"] = 0x6600;
         services.exports[{0x6600, "VerifyScreenSavePwd"}] = 0x6610;
+        services.clientOrigins[kCover] = {1920, 0};
+        state.cursorKnown = true;
+        state.cursorX = point.x;
+        state.cursorY = point.y;
     }
+
+    // Each Move goes 10 pixels right, CoverMove takes the same client point over the other
+    // monitor (another place on the screen), and Still repeats the latest move, as Windows does
+    // under a still mouse. Every mouse event happens at the latest point.
+    WindowMessage MessageFor(Event event) {
+        WindowMessage message = MessageOf(event);
+        if (event == Event::Move) {
+            point.x += 10;
+        }
+        if (event == Event::Move || event == Event::CoverMove) {
+            pointWindow = message.window;
+        }
+        if (event == Event::Still) {
+            message.window = pointWindow;
+        }
+        message.lParam = static_cast<std::intptr_t>(point.y) << 16 | point.x;
+        return message;
+    }
+    PixelPoint point{500, 400};  // where the run began
+    WindowHandle pointWindow = kWindow;
 
     void Play(const std::vector<Step>& steps) {
         for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -259,7 +323,7 @@ protected:
             const Step& step = steps[i];
             services.verifyAnswer = step.verifyAnswer;
             const std::size_t checksBefore = services.Count("RegOpenKeyExW");
-            EXPECT_EQ(SaverWindowProc(shell, MessageOf(step.event)), 0);
+            EXPECT_EQ(SaverWindowProc(shell, MessageFor(step.event)), 0);
             EXPECT_EQ(services.Count("RegOpenKeyExW") - checksBefore, step.checkRuns ? 1U : 0U);
             EXPECT_EQ(state.quitRequested.load(), step.quitRequested);
             EXPECT_EQ(state.inputTolerance.load(), step.tolerance);
@@ -275,6 +339,21 @@ TEST_F(InputRule, ThirdMouseEventChecksAndAFailedCheckGivesTwoMoreFreeEvents) {
         {Event::Middle, 0, false, false, 2},
         {Event::Move, 0, false, false, 1},
         {Event::Move, 1, true, true, 3},
+    });
+}
+
+// Windows makes up a move at the cursor's place whenever a window is shown, hidden or moved under
+// a still mouse: only a move elsewhere counts, and every press.
+TEST_F(InputRule, MovesThatGoNowhereAreNotCounted) {
+    Play({
+        {Event::Still, 0, false, false, 3},  // where the run began
+        {Event::Move, 0, false, false, 2},
+        {Event::Still, 0, false, false, 2},
+        {Event::Still, 0, false, false, 2},
+        {Event::Left, 0, false, false, 1},  // a press where the cursor rests
+        {Event::Still, 0, false, false, 1},
+        {Event::CoverMove, 1, true, true, 3},
+        {Event::Still, 0, false, true, 3},
     });
 }
 
