@@ -309,10 +309,20 @@ def installed_system_library(source, name):
 
 
 def saver_processes():
-    """The process ids of running savers in any Wine session (Wine shows the program's path)."""
+    """The process ids of running savers of this build in any Wine session. Wine shows the
+    program's path, as the Unix or the Windows path; other builds' savers, and other programs that
+    merely name one (such as another build's test scripts), are left out."""
     found = subprocess.run(["pgrep", "-f", "memory-rhythms.scr"], stdout=subprocess.PIPE,
                            stderr=subprocess.DEVNULL, text=True, timeout=10, check=False).stdout
-    return found.split()
+    paths = (os.path.abspath(SAVER).lower(), windows_path(SAVER).lower())
+    ours = []
+    for pid in found.split():
+        with contextlib.suppress(OSError):
+            with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                text = cmdline.read().replace(b"\0", b" ").decode(errors="replace").lower()
+            if any(path in text for path in paths):
+                ours.append(pid)
+    return ours
 
 
 def read_log(path):
