@@ -16,7 +16,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 1
         u"About 10% :\r"
         u"Your body is slow to remember an exercise and quick to forget it.\r"
-        u"A single skill can swallow weeks of patient practice.\r"
+        u"Each new skill swallows weeks of patient practice.\r"
         u"Turning professional is unlikely, but a morning workout never hurt anyone.",
         // band 2
         u"About 30% :\r"
@@ -45,7 +45,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Motor memory is your great strength: learn a movement once,\r"
         u"and you will repeat it precisely years later.\r"
         u"Stamina and reactions are above average.\r"
-        u"A single demonstration is enough to teach you a move.\r"
+        u"One demonstration is enough to teach you a move.\r"
         u"The door to professional sport is wide open.",
         // band 7
         u"About 70% :\r"
@@ -135,7 +135,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"With you, emotions always run high,\r"
         u"and every trifle becomes a major event.\r"
         u"A spilt cup of tea is enough for a drama in three acts.\r"
-        u"Impressions never have time to settle.\r"
+        u"Impressions pour in and never have time to settle.\r"
         u"Opera diva or rock star: either way, you will go on playing the part\r"
         u"offstage, long after the curtain has fallen.",
         // band 10
@@ -164,13 +164,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"and soon dozes off again.\r"
         u"It’s easier for you to copy a ready-made design\r"
         u"than to come up with one of your own.\r"
-        u"You learn less from pictures than most people do.\r"
+        u"Pictures do less for you than for most people.\r"
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
         u"Your visual memory is average, though you are good with faces.\r"
         u"As for imagination, it could afford to be bolder.\r"
-        u"You learn from what you see almost as well as most people.\r"
+        u"What you see, you absorb almost as well as most people.\r"
         u"Dressing a shop window is within your powers; painting is another matter.",
         // band 4
         u"About 45% :\r"
@@ -182,7 +182,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"A rich imagination and a sharp eye for detail serve you well.\r"
         u"It is hard to look away from your drawings and photographs.\r"
         u"Everything you see lodges in your memory without the slightest effort.\r"
-        u"Illustration will make your name.",
+        u"Book illustration will make your name.",
         // band 6
         u"About 65% :\r"
         u"Images come readily, and you sense composition by instinct.\r"
@@ -265,7 +265,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 7
         u"About 70% :\r"
         u"Brilliant logical thinking sets you apart.\r"
-        u"You hold long chains of proof in your mind\r"
+        u"You hold long chains of proof in your head\r"
         u"and can go back to whichever link you need without a slip.\r"
         u"A whole field of mathematics is yours in weeks, not years.\r"
         u"Go into research, and one day a theorem may bear your name.",
@@ -280,7 +280,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 9
         u"About 95% :\r"
         u"Logic rules everything you do, even your feelings and your leisure.\r"
-        u"Problems follow you into your sleep.\r"
+        u"Problems follow you even into your sleep.\r"
         u"You devour proofs by the dozen, but not every truth can be derived.\r"
         u"Chess clubs and the secret services have long been waiting for you.",
         // band 10
@@ -320,7 +320,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"An advertising sales job would be just right for you.",
         // band 5
         u"About 55% :\r"
-        u"Everything is planned ahead and done on time.\r"
+        u"Everything you do is planned ahead and done on time.\r"
         u"You master new methods faster than your colleagues.\r"
         u"In marketing, you will go far.",
         // band 6
@@ -384,7 +384,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 45% :\r"
         u"You share out tasks confidently and see that they get done.\r"
         u"Colleagues know they can rely on your word.\r"
-        u"One evening is all you need to learn a new set of regulations.\r"
+        u"A single evening is all you need to learn a new set of regulations.\r"
         u"A department in your charge would be in safe hands.",
         // band 5
         u"About 55% :\r"
@@ -442,7 +442,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Now and then you ponder the eternal questions,\r"
         u"but soon return to everyday matters.\r"
         u"Borrowing views is easier for you than forming your own.\r"
-        u"A theory needs a good while to settle in your mind.\r"
+        u"A theory needs time before it takes root.\r"
         u"A career in science would demand a great deal of you.",
         // band 3
         u"About 35% :\r"
@@ -471,7 +471,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"The laws of nature and society hold few secrets from you.\r"
         u"People value your broad, mature views and often seek your advice.\r"
-        u"Half a word is enough for you to grasp an idea.\r"
+        u"Half a word tells you the whole idea.\r"
         u"Recognition as a scientist or theologian lies ahead.",
         // band 8
         u"About 90% :\r"
