@@ -45,7 +45,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Motor memory is your great strength: learn a movement once,\r"
         u"and you will repeat it precisely years later.\r"
         u"Stamina and reactions are above average.\r"
-        u"One demonstration is enough to teach you a move.\r"
+        u"One demonstration is enough to teach you a new routine.\r"
         u"The door to professional sport is wide open.",
         // band 7
         u"About 70% :\r"
@@ -61,7 +61,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 9
         u"About 95% :\r"
         u"Constant exercise is what your body craves; rest feels like time wasted.\r"
-        u"Don't skimp on recovery: it is part of training too.\r"
+        u"Don't skimp on recovery: it's part of training too.\r"
         u"Moves come to you on the spot, though you rarely bother to polish them.\r"
         u"Stunt work or test flying would suit you down to the ground.",
         // band 10
@@ -182,7 +182,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"A rich imagination and a sharp eye for detail serve you well.\r"
         u"It is hard to look away from your drawings and photographs.\r"
         u"Everything you see lodges in your memory without the slightest effort.\r"
-        u"Book illustration will make your name.",
+        u"Illustration will make your name.",
         // band 6
         u"About 65% :\r"
         u"Images come readily, and you sense composition by instinct.\r"
@@ -280,7 +280,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 9
         u"About 95% :\r"
         u"Logic rules everything you do, even your feelings and your leisure.\r"
-        u"Problems follow you even into your sleep.\r"
+        u"Problems follow you into your sleep.\r"
         u"You devour proofs by the dozen, but not every truth can be derived.\r"
         u"Chess clubs and the secret services have long been waiting for you.",
         // band 10
@@ -378,7 +378,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"You hold to your principles,\r"
         u"but in an argument you usually give way.\r"
         u"Too much responsibility makes you uneasy.\r"
-        u"Learning the rules is only a little slower for you than for most.\r"
+        u"You need only a little longer than most to learn the rules.\r"
         u"A small office would be glad of you as its administrator.",
         // band 4
         u"About 45% :\r"
@@ -471,7 +471,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"The laws of nature and society hold few secrets from you.\r"
         u"People value your broad, mature views and often seek your advice.\r"
-        u"Half a word tells you the whole idea.\r"
+        u"A hint is all you need to grasp the whole idea.\r"
         u"Recognition as a scientist or theologian lies ahead.",
         // band 8
         u"About 90% :\r"
