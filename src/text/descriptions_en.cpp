@@ -39,7 +39,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Every movement is precise and economical,\r"
         u"and you have a new exercise down by the second try.\r"
         u"Team games bring you both fun and a good many wins.\r"
-        u"A youth club could hardly wish for a better coach.",
+        u"A youth club could only dream of a coach like you.",
         // band 6
         u"About 65% :\r"
         u"Motor memory is your great strength: learn a movement once,\r"
@@ -83,21 +83,21 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"Other people’s feelings are a mystery to you,\r"
         u"and you rarely let your own show.\r"
-        u"You are slow to learn from what you feel.\r"
+        u"What you live through teaches you, but only slowly.\r"
         u"There’s little danger of a career\r"
         u"as an actor or a singer.",
         // band 2
         u"About 30% :\r"
-        u"A tune is forgotten almost as soon as it ends,\r"
+        u"A tune slips your mind almost as soon as it ends,\r"
         u"and your ear could do with some training.\r"
-        u"Brushing feelings aside as you do, you learn less from them than you might.\r"
+        u"Since you shrug feelings off, they leave you little the wiser.\r"
         u"A seat in the audience suits you better than a place on stage.",
         // band 3
         u"About 35% :\r"
         u"You feel things deeply,\r"
         u"but the words do not always come.\r"
         u"Singing along to your favourite songs is a joy, even when you miss a note.\r"
-        u"It is some time before you make sense of what you have felt.\r"
+        u"Your own emotions make sense to you only in hindsight.\r"
         u"Amateur theatre, yes; the big stage, hardly.",
         // band 4
         u"About 45% :\r"
@@ -164,13 +164,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"and soon dozes off again.\r"
         u"It’s easier for you to copy a ready-made design\r"
         u"than to come up with one of your own.\r"
-        u"Pictures do less for you than for most people.\r"
+        u"In a textbook, you learn more from the words than the pictures.\r"
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
-        u"Your visual memory is average, though you are good with faces.\r"
+        u"Your visual memory is average, but you are good with faces.\r"
         u"As for imagination, it could afford to be bolder.\r"
-        u"What you see, you absorb almost as well as most people.\r"
+        u"A map or a sketch takes you a minute or two to make sense of.\r"
         u"Dressing a shop window is within your powers; painting is another matter.",
         // band 4
         u"About 45% :\r"
@@ -191,8 +191,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"Architecture beckons.",
         // band 7
         u"About 70% :\r"
-        u"An exceptional visual memory goes together\r"
-        u"with a bold imagination.\r"
+        u"Your visual memory is exceptional,\r"
+        u"and your imagination knows no bounds.\r"
         u"To you, the world is a canvas waiting to be painted.\r"
         u"Any image is etched in your mind at first sight.\r"
         u"Fame is assured; the only question is whether by brush or chisel.",
@@ -230,18 +230,18 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"The thread of an argument keeps slipping away from you.\r"
         u"Guesswork, not rules, is how you solve problems.\r"
-        u"Logic, for you, is learned by rote, like poetry.\r"
-        u"Don't count on a career in programming.",
+        u"Logic is something you learn by rote, like poetry.\r"
+        u"Best forget about a career in programming.",
         // band 2
         u"About 30% :\r"
         u"Simple logic puzzles are fine, but long chains of reasoning trip you up.\r"
         u"Times tables you know by heart; fractions, less so.\r"
         u"Getting to grips with a topic keeps you at your desk for hours on end.\r"
-        u"Best leave the bookkeeping to someone else.",
+        u"Leave the bookkeeping to someone else.",
         // band 3
         u"About 35% :\r"
-        u"Mistakes are rare when you recall a chain of logical steps.\r"
-        u"Mastering mathematics gives you no trouble.\r"
+        u"In a chain of logical steps, you seldom lose your place.\r"
+        u"Basic mathematics gives you no real trouble.\r"
         u"When it comes to learning logic, you are about average.\r"
         u"Teaching, though, is not for you.",
         // band 4
@@ -258,8 +258,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"The makings of a first-rate programmer are all there.",
         // band 6
         u"About 65% :\r"
-        u"A keen mind lets you reason with rare precision\r"
-        u"and master a new theory on first reading.\r"
+        u"Your reasoning is unusually precise,\r"
+        u"and you can master a new theory in a few days.\r"
         u"Flaws in other people's arguments leap out at you.\r"
         u"Consider a job as an analyst or a maths teacher.",
         // band 7
@@ -317,7 +317,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 45% :\r"
         u"Picking out what matters is second nature; you sense what others want\r"
         u"and soon work out how things run in a new firm.\r"
-        u"An advertising sales job would be just right for you.",
+        u"Advertising management would be just right for you.",
         // band 5
         u"About 55% :\r"
         u"Everything you do is planned ahead and done on time.\r"
@@ -327,12 +327,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 65% :\r"
         u"People follow you willingly,\r"
         u"because you never lose sight of the goal.\r"
-        u"A well-made plan is clear to you the moment you see it.\r"
+        u"Whatever the plan, you spot its weak point at once.\r"
         u"Advertising campaigns need someone like you in charge.",
         // band 7
         u"About 70% :\r"
         u"Determined and persuasive, you find the shortest route to a result,\r"
-        u"see through a complicated scheme in a minute\r"
+        u"untangle a complicated scheme in a minute\r"
         u"and can present an idea so that people want to buy it.\r"
         u"An agency of your own is a sure road to success.",
         // band 8
@@ -344,12 +344,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"A large retail chain will value your drive and tenacity.",
         // band 9
         u"About 95% :\r"
-        u"Life without a goal is unthinkable to you,\r"
+        u"Without a goal, life would make no sense to you,\r"
         u"and no sooner is one reached than you rush on to the next.\r"
         u"You are forever talking someone into something,\r"
         u"and your friends hide from your special offers.\r"
         u"Even on the beach you study a marketing manual.\r"
-        u"Run an election campaign: you could sell voters even a hopeless candidate.",
+        u"With you running the campaign, even a hopeless candidate could win an election.",
         // band 10
         u"About 100% :\r"
         u"Don't try to sell the Moon; there are no buyers for it yet!"
@@ -366,26 +366,26 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"Regulations and routine are not to your liking,\r"
         u"and orders from above weigh on you.\r"
-        u"When requirements change, you are slow to adjust.\r"
-        u"In business, you would be a guest at the wrong party.",
+        u"When requirements change, you are the last to catch up.\r"
+        u"In business, you would always feel an outsider.",
         // band 2
         u"About 30% :\r"
-        u"Organising your own work is manageable; other people's, less so.\r"
-        u"Instructions need a second or third reading.\r"
+        u"Your own work you can organise; other people's is harder.\r"
+        u"Instructions make sense to you only on a second reading.\r"
         u"As an ordinary member of staff, you feel most at ease.",
         // band 3
         u"About 35% :\r"
         u"You hold to your principles,\r"
         u"but in an argument you usually give way.\r"
         u"Too much responsibility makes you uneasy.\r"
-        u"You need only a little longer than most to learn the rules.\r"
+        u"Learning the rules takes you a little longer than average.\r"
         u"A small office would be glad of you as its administrator.",
         // band 4
         u"About 45% :\r"
         u"You share out tasks confidently and see that they get done.\r"
         u"Colleagues know they can rely on your word.\r"
-        u"A single evening is all you need to learn a new set of regulations.\r"
-        u"A department in your charge would be in safe hands.",
+        u"A new set of regulations takes you only an evening to learn.\r"
+        u"A department in your charge would run like clockwork.",
         // band 5
         u"About 55% :\r"
         u"Firm principles and a talent for negotiation are your strengths.\r"
@@ -454,24 +454,24 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 45% :\r"
         u"You notice how things are connected and look for the causes behind them.\r"
         u"The laws of nature fall neatly into place for you.\r"
-        u"You would make a fine science teacher.",
+        u"Teaching science would suit you well.",
         // band 5
         u"About 55% :\r"
         u"The eternal questions fascinate you, and your world view is all of a piece.\r"
         u"Arguing about faith and knowledge, you respect the other side.\r"
         u"Once you understand a theory, you never forget it.\r"
-        u"Both science and service in the Church are open to you.",
+        u"Both science and service to the church are open to you.",
         // band 6
         u"About 65% :\r"
         u"You seek to understand the universe and humanity's place in it,\r"
-        u"and a new theory grows clear to you from its first page.\r"
+        u"and no theory is too difficult for you.\r"
         u"Science and religion are not enemies to you but two views of one truth.\r"
-        u"Philosophy, which reconciles reason and faith, is the field where you truly belong.",
+        u"Your calling is philosophy, most of all the kind that reconciles reason with faith.",
         // band 7
         u"About 70% :\r"
         u"The laws of nature and society hold few secrets from you.\r"
         u"People value your broad, mature views and often seek your advice.\r"
-        u"A hint is all you need to grasp the whole idea.\r"
+        u"From the merest hint, you grasp the whole idea.\r"
         u"Recognition as a scientist or theologian lies ahead.",
         // band 8
         u"About 90% :\r"
@@ -487,7 +487,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Intolerance of other views\r"
         u"could leave you a preacher without a flock.\r"
         u"You amass laws and theories the way others collect stamps.\r"
-        u"Take a chair in theology, but don't cut yourself off from the world.",
+        u"Become a professor of theology, but don't cut yourself off from the world.",
         // band 10
         u"About 100% :\r"
         u"Hope, you are not going to declare yourself as Prophet!"
