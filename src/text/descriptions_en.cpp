@@ -16,8 +16,8 @@ const DescriptionTable kEnglishDescriptions = {
         // band 1
         u"About 10% :\r"
         u"Your body is slow to remember an exercise and quick to forget it.\r"
-        u"Each new skill swallows weeks of patient practice.\r"
-        u"Turning professional is unlikely, but a morning workout never hurt anyone.",
+        u"Every skill costs you weeks of patient training.\r"
+        u"Going professional is out, but a morning workout will do you good.",
         // band 2
         u"About 30% :\r"
         u"Simple exercises are no trouble; complex combinations are harder.\r"
@@ -42,10 +42,10 @@ const DescriptionTable kEnglishDescriptions = {
         u"A youth club could only dream of a coach like you.",
         // band 6
         u"About 65% :\r"
-        u"Motor memory is your great strength: learn a movement once,\r"
-        u"and you will repeat it precisely years later.\r"
+        u"Motor memory is your great strength: years after learning a movement,\r"
+        u"you can still repeat it with precision.\r"
         u"Stamina and reactions are above average.\r"
-        u"One demonstration is enough to teach you a new routine.\r"
+        u"Even a difficult routine is yours after an afternoon's practice.\r"
         u"The door to professional sport is wide open.",
         // band 7
         u"About 70% :\r"
@@ -121,7 +121,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 7
         u"About 70% :\r"
         u"A rare gift lets you slip into every role and live its feelings as your own.\r"
-        u"Music and acting come to you as naturally as breathing.\r"
+        u"Music and acting are your mother tongue.\r"
         u"Theatre, opera or pop: no stage is beyond you.",
         // band 8
         u"About 90% :\r"
@@ -135,7 +135,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"With you, emotions always run high,\r"
         u"and every trifle becomes a major event.\r"
         u"A spilt cup of tea is enough for a drama in three acts.\r"
-        u"Impressions pour in and never have time to settle.\r"
+        u"Impressions pile up faster than they can settle.\r"
         u"Opera diva or rock star: either way, you will go on playing the part\r"
         u"offstage, long after the curtain has fallen.",
         // band 10
@@ -148,7 +148,7 @@ const DescriptionTable kEnglishDescriptions = {
     {
         // band 0
         u"About 5% :\r"
-        u"Imagination has never been your strong point,\r"
+        u"Nature was sparing with your imagination,\r"
         u"so picturing what isn’t in front of you is hard work.\r"
         u"Even a clear diagram tells you very little.\r"
         u"A painter you will never be, but you do see things as they really are.",
@@ -186,8 +186,8 @@ const DescriptionTable kEnglishDescriptions = {
         // band 6
         u"About 65% :\r"
         u"Images come readily, and you sense composition by instinct.\r"
-        u"Your spatial reasoning is excellent;\r"
-        u"a single glance at a plan tells you all you need to know.\r"
+        u"You think with ease in three dimensions\r"
+        u"and read a technical drawing like a book.\r"
         u"Architecture beckons.",
         // band 7
         u"About 70% :\r"
@@ -212,7 +212,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Until the right gallery owner comes along, you remain an unrecognised genius.",
         // band 10
         u"About 100% :\r"
-        u"You see what is hidden from everyone else.\r"
+        u"What is hidden from everyone else is plain to you.\r"
         u"Colours seem to ring, and melodies to shine.\r"
         u"Your dreams put the cinema to shame.\r"
         u"Just don't try to walk through a door you painted yourself!"
@@ -222,7 +222,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 0
         u"About 5% :\r"
         u"A line of reasoning wears you out by the second step,\r"
-        u"and rigorous thinking is an uphill struggle to learn.\r"
+        u"and learning to think rigorously goes against the grain.\r"
         u"Numbers and formulas daunt you more than they interest you.\r"
         u"Mathematics is not your strong suit,\r"
         u"but at least no unsolved problem will ever keep you awake at night.",
@@ -234,7 +234,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Best forget about a career in programming.",
         // band 2
         u"About 30% :\r"
-        u"Simple logic puzzles are fine, but long chains of reasoning trip you up.\r"
+        u"Easy logic puzzles are fine, but long chains of reasoning trip you up.\r"
         u"Times tables you know by heart; fractions, less so.\r"
         u"Getting to grips with a topic keeps you at your desk for hours on end.\r"
         u"Leave the bookkeeping to someone else.",
@@ -258,7 +258,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"The makings of a first-rate programmer are all there.",
         // band 6
         u"About 65% :\r"
-        u"Your reasoning is unusually precise,\r"
+        u"Precise reasoning comes naturally to you,\r"
         u"and you can master a new theory in a few days.\r"
         u"Flaws in other people's arguments leap out at you.\r"
         u"Consider a job as an analyst or a maths teacher.",
@@ -310,9 +310,9 @@ const DescriptionTable kEnglishDescriptions = {
         u"One week of cold calling, and you will have had enough.",
         // band 3
         u"About 35% :\r"
-        u"You reach your goals, though not by the shortest route.\r"
+        u"You reach your goals, if rarely by the most direct route.\r"
         u"Schemes and systems yield to you slowly but surely.\r"
-        u"In sales, you would make a reliable number two.",
+        u"In sales, you would make a steady number two.",
         // band 4
         u"About 45% :\r"
         u"Picking out what matters is second nature; you sense what others want\r"
@@ -327,14 +327,14 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 65% :\r"
         u"People follow you willingly,\r"
         u"because you never lose sight of the goal.\r"
-        u"Whatever the plan, you spot its weak point at once.\r"
+        u"Whatever the plan, you spot its weak points at once.\r"
         u"Advertising campaigns need someone like you in charge.",
         // band 7
         u"About 70% :\r"
         u"Determined and persuasive, you find the shortest route to a result,\r"
         u"untangle a complicated scheme in a minute\r"
         u"and can present an idea so that people want to buy it.\r"
-        u"An agency of your own is a sure road to success.",
+        u"Your own agency would be a sure success.",
         // band 8
         u"About 90% :\r"
         u"The goal is all that matters to you.\r"
@@ -360,8 +360,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Responsibility is something you avoid,\r"
         u"and you dislike having to make decisions.\r"
-        u"Rules and principles are a struggle to learn.\r"
-        u"Let others do the running, and your weekends will always be free.",
+        u"Learning rules and principles is quite an ordeal.\r"
+        u"Others can do the running, and your weekends will stay free.",
         // band 1
         u"About 10% :\r"
         u"Regulations and routine are not to your liking,\r"
@@ -370,7 +370,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"In business, you would always feel an outsider.",
         // band 2
         u"About 30% :\r"
-        u"Your own work you can organise; other people's is harder.\r"
+        u"Organising your own work is no problem; other people's is harder.\r"
         u"Instructions make sense to you only on a second reading.\r"
         u"As an ordinary member of staff, you feel most at ease.",
         // band 3
@@ -390,7 +390,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 55% :\r"
         u"Firm principles and a talent for negotiation are your strengths.\r"
         u"Partners quickly find common ground with you.\r"
-        u"Hear a rule once, and you remember it for years.\r"
+        u"Soon you know the rules better than those who wrote them.\r"
         u"Starting your own business is a real prospect.",
         // band 6
         u"About 65% :\r"
@@ -402,10 +402,10 @@ const DescriptionTable kEnglishDescriptions = {
         u"Few can match your talent for organisation.\r"
         u"Calculated risks are your speciality, and they pay off.\r"
         u"Sizing up a new market is a matter of minutes.\r"
-        u"In banking or a business of your own, money will find its way to you.",
+        u"In banking or in your own business, money will find its way to you.",
         // band 8
         u"About 90% :\r"
-        u"Everything stays under your personal control,\r"
+        u"Nothing escapes your personal control,\r"
         u"and you find it hard to let go of a single task.\r"
         u"Your firmness of principle hardens into stubbornness.\r"
         u"Quarrels with partners and staff may follow.\r"
@@ -433,10 +433,10 @@ const DescriptionTable kEnglishDescriptions = {
         u"Philosophy can do without you, and you are better off without it.",
         // band 1
         u"About 10% :\r"
-        u"You accept the laws of nature as a given.\r"
+        u"The laws of nature are a given to you.\r"
         u"Your picture of the world has yet to come together,\r"
         u"not least because the theories you learn soon slip your mind.\r"
-        u"Scientific work is unlikely to tempt you.",
+        u"A life in research holds little appeal for you.",
         // band 2
         u"About 30% :\r"
         u"Now and then you ponder the eternal questions,\r"
@@ -446,7 +446,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"A career in science would demand a great deal of you.",
         // band 3
         u"About 35% :\r"
-        u"Your world view is taking shape,\r"
+        u"Gradually, your world view is taking shape,\r"
         u"though it still has plenty of gaps.\r"
         u"Popular science is a pleasure to read, and much of it sticks.\r"
         u"Start out as a lab assistant and see where it leads.",
@@ -477,12 +477,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 90% :\r"
         u"As you see it, there is only one true picture of the world: your own.\r"
         u"Anyone who disagrees is in for hours of persuasion.\r"
-        u"Dogmatism is never far away.\r"
+        u"Dogmatism is only a step away.\r"
         u"You soak up theories greedily, but only those that suit you.\r"
-        u"Hear your students out, and you could found a school of thought.",
+        u"If you listen to your students, you could found a school of thought.",
         // band 9
         u"About 95% :\r"
-        u"The search for ultimate truth never tires you,\r"
+        u"Tireless in your search for ultimate truth,\r"
         u"and you will argue about it with anyone you meet.\r"
         u"Intolerance of other views\r"
         u"could leave you a preacher without a flock.\r"
