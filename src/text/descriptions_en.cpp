@@ -17,7 +17,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"Your body is slow to remember an exercise and quick to forget it.\r"
         u"Every skill costs you weeks of patient training.\r"
-        u"Going professional is out, but a morning workout will do you good.",
+        u"Going professional is out of the question, but a morning workout will do you good.",
         // band 2
         u"About 30% :\r"
         u"Simple exercises are no trouble; complex combinations are harder.\r"
@@ -95,10 +95,10 @@ const DescriptionTable kEnglishDescriptions = {
         // band 3
         u"About 35% :\r"
         u"You feel things deeply,\r"
-        u"but the words do not always come.\r"
+        u"but the words don't always come.\r"
         u"Singing along to your favourite songs is a joy, even when you miss a note.\r"
         u"Your own emotions make sense to you only in hindsight.\r"
-        u"Amateur theatre, yes; the big stage, hardly.",
+        u"Community theatre, yes; the big stage, hardly.",
         // band 4
         u"About 45% :\r"
         u"You remember feelings vividly,\r"
@@ -115,7 +115,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 6
         u"About 65% :\r"
         u"Your vivid, infectious temperament sweeps audiences along.\r"
-        u"The stage does not frighten you; it inspires you.\r"
+        u"The stage doesn't frighten you; it inspires you.\r"
         u"Whatever you live through stays with you all your life.\r"
         u"Actor, singer or musician? Choose whichever you love most.",
         // band 7
@@ -157,30 +157,30 @@ const DescriptionTable kEnglishDescriptions = {
         u"What you see fades quickly from your memory.\r"
         u"Colours and shapes escape you until someone points them out.\r"
         u"Charts and visual aids don’t help you learn much.\r"
-        u"Design is not really your line of work.",
+        u"Design isn’t really your line of work.",
         // band 2
         u"About 30% :\r"
         u"Imagination stirs in you only now and then\r"
         u"and soon dozes off again.\r"
         u"It’s easier for you to copy a ready-made design\r"
         u"than to come up with one of your own.\r"
-        u"In a textbook, you learn more from the words than the pictures.\r"
+        u"In a textbook, you learn more from the words than from the pictures.\r"
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
         u"Your visual memory is average, but you are good with faces.\r"
         u"As for imagination, it could afford to be bolder.\r"
-        u"A map or a sketch takes you a minute or two to make sense of.\r"
+        u"A map or a sketch takes you a minute or two to work out.\r"
         u"Dressing a shop window is within your powers; painting is another matter.",
         // band 4
         u"About 45% :\r"
         u"You think in images, have a fine sense of colour and learn best from drawings.\r"
-        u"Every detail of a thing is clear in your mind before it is even made.\r"
+        u"Every detail of a thing is clear in your mind before it's even made.\r"
         u"Why not try your hand at interior design?",
         // band 5
         u"About 55% :\r"
         u"A rich imagination and a sharp eye for detail serve you well.\r"
-        u"It is hard to look away from your drawings and photographs.\r"
+        u"It's hard to look away from your drawings and photographs.\r"
         u"Everything you see lodges in your memory without the slightest effort.\r"
         u"Illustration will make your name.",
         // band 6
@@ -207,7 +207,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 95% :\r"
         u"You live in a world of your own imagining,\r"
         u"and everyday life looks grey beside it.\r"
-        u"Others do not always grasp your ideas; at times you forget anyone else is there.\r"
+        u"Others don't always grasp your ideas; at times you forget anyone else is there.\r"
         u"Images teach you everything; words, nothing at all.\r"
         u"Until the right gallery owner comes along, you remain an unrecognised genius.",
         // band 10
@@ -224,7 +224,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"A line of reasoning wears you out by the second step,\r"
         u"and learning to think rigorously goes against the grain.\r"
         u"Numbers and formulas daunt you more than they interest you.\r"
-        u"Mathematics is not your strong suit,\r"
+        u"Mathematics isn't your strong suit,\r"
         u"but at least no unsolved problem will ever keep you awake at night.",
         // band 1
         u"About 10% :\r"
@@ -243,7 +243,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"In a chain of logical steps, you seldom lose your place.\r"
         u"Basic mathematics gives you no real trouble.\r"
         u"When it comes to learning logic, you are about average.\r"
-        u"Teaching, though, is not for you.",
+        u"A teaching career, though, isn't for you.",
         // band 4
         u"About 45% :\r"
         u"Methodical by nature, you can see where an argument is heading.\r"
@@ -295,13 +295,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Your goals drift,\r"
         u"and your plans change with your mood.\r"
-        u"Systems and structures simply will not stick.\r"
+        u"Systems and structures simply won't stick.\r"
         u"Advertising is no place for you: you never believe a word of it yourself.",
         // band 1
         u"About 10% :\r"
         u"Life tends simply to happen to you.\r"
         u"Finding the best way to pursue your aims is a real struggle.\r"
-        u"Learning how systems work does not come easily.\r"
+        u"Learning how systems work doesn't come easily.\r"
         u"Selling advertising for a living seems unlikely.",
         // band 2
         u"About 30% :\r"
@@ -364,7 +364,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Others can do the running, and your weekends will stay free.",
         // band 1
         u"About 10% :\r"
-        u"Regulations and routine are not to your liking,\r"
+        u"Regulations and routine aren't to your liking,\r"
         u"and orders from above weigh on you.\r"
         u"When requirements change, you are the last to catch up.\r"
         u"In business, you would always feel an outsider.",
@@ -418,7 +418,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"The slightest departure from procedure makes you lose your temper.\r"
         u"Red tape threatens to strangle the business itself.\r"
         u"You know every rulebook by heart, and still you ask for more.\r"
-        u"You are the very picture of a workaholic banker, but is success worth the price?",
+        u"You are a workaholic banker to the core, but is success worth the price?",
         // band 10
         u"About 100% :\r"
         u"Are your job descriptions for the whole of humanity ready yet?"
@@ -465,7 +465,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 65% :\r"
         u"You seek to understand the universe and humanity's place in it,\r"
         u"and no theory is too difficult for you.\r"
-        u"Science and religion are not enemies to you but two views of one truth.\r"
+        u"Science and religion aren't enemies to you but two views of one truth.\r"
         u"Your calling is philosophy, most of all the kind that reconciles reason with faith.",
         // band 7
         u"About 70% :\r"
@@ -475,7 +475,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Recognition as a scientist or theologian lies ahead.",
         // band 8
         u"About 90% :\r"
-        u"As you see it, there is only one true picture of the world: your own.\r"
+        u"As you see it, there's only one true picture of the world: your own.\r"
         u"Anyone who disagrees is in for hours of persuasion.\r"
         u"Dogmatism is only a step away.\r"
         u"You soak up theories greedily, but only those that suit you.\r"
@@ -483,7 +483,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 9
         u"About 95% :\r"
         u"Tireless in your search for ultimate truth,\r"
-        u"and you will argue about it with anyone you meet.\r"
+        u"you will argue about it with anyone you meet.\r"
         u"Intolerance of other views\r"
         u"could leave you a preacher without a flock.\r"
         u"You amass laws and theories the way others collect stamps.\r"
