@@ -230,7 +230,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"The thread of an argument keeps slipping away from you.\r"
         u"Guesswork, not rules, is how you solve problems.\r"
-        u"Logic is something you learn by rote, like poetry.\r"
+        u"You learn logic by rote, as if it were poetry.\r"
         u"Best forget about a career in programming.",
         // band 2
         u"About 30% :\r"
@@ -275,7 +275,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"even a compliment that was only meant kindly.\r"
         u"Where intuition is called for,\r"
         u"you find yourself at a loss.\r"
-        u"Logic comes effortlessly; feelings are another story.\r"
+        u"Logic is effortless for you; feelings are another story.\r"
         u"Theoretical science is your natural home.",
         // band 9
         u"About 95% :\r"
@@ -312,7 +312,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 35% :\r"
         u"You reach your goals, if rarely by the most direct route.\r"
         u"Schemes and systems yield to you slowly but surely.\r"
-        u"In sales, you would make a steady number two.",
+        u"In sales, you would make a competent number two.",
         // band 4
         u"About 45% :\r"
         u"Picking out what matters is second nature; you sense what others want\r"
@@ -378,7 +378,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"You hold to your principles,\r"
         u"but in an argument you usually give way.\r"
         u"Too much responsibility makes you uneasy.\r"
-        u"Learning the rules takes you a little longer than average.\r"
+        u"You pick up the rules a little more slowly than others do.\r"
         u"A small office would be glad of you as its administrator.",
         // band 4
         u"About 45% :\r"
@@ -390,7 +390,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 55% :\r"
         u"Firm principles and a talent for negotiation are your strengths.\r"
         u"Partners quickly find common ground with you.\r"
-        u"Soon you know the rules better than those who wrote them.\r"
+        u"Soon you will know the rules better than their authors.\r"
         u"Starting your own business is a real prospect.",
         // band 6
         u"About 65% :\r"
