@@ -83,7 +83,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"Other people’s feelings are a mystery to you,\r"
         u"and you rarely let your own show.\r"
-        u"What you live through teaches you, but only slowly.\r"
+        u"You do draw lessons from experience, if slowly.\r"
         u"There’s little danger of a career\r"
         u"as an actor or a singer.",
         // band 2
@@ -236,13 +236,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 30% :\r"
         u"Easy logic puzzles are fine, but long chains of reasoning trip you up.\r"
         u"Times tables you know by heart; fractions, less so.\r"
-        u"Getting to grips with a topic keeps you at your desk for hours on end.\r"
+        u"Getting to grips with a new topic keeps you at your desk for hours on end.\r"
         u"Leave the bookkeeping to someone else.",
         // band 3
         u"About 35% :\r"
         u"In a chain of logical steps, you seldom lose your place.\r"
         u"Basic mathematics gives you no real trouble.\r"
-        u"When it comes to learning logic, you are about average.\r"
+        u"Your learning pace is ordinary, neither quick nor slow.\r"
         u"A teaching career, though, isn't for you.",
         // band 4
         u"About 45% :\r"
@@ -312,7 +312,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 35% :\r"
         u"You reach your goals, if rarely by the most direct route.\r"
         u"Schemes and systems yield to you slowly but surely.\r"
-        u"In sales, you would make a competent number two.",
+        u"In sales, you would make a capable number two.",
         // band 4
         u"About 45% :\r"
         u"Picking out what matters is second nature; you sense what others want\r"
@@ -378,7 +378,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"You hold to your principles,\r"
         u"but in an argument you usually give way.\r"
         u"Too much responsibility makes you uneasy.\r"
-        u"You pick up the rules a little more slowly than others do.\r"
+        u"It takes you a little longer than others to learn the rules.\r"
         u"A small office would be glad of you as its administrator.",
         // band 4
         u"About 45% :\r"
