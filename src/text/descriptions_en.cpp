@@ -81,9 +81,9 @@ const DescriptionTable kEnglishDescriptions = {
         u"Stage fright is unknown to you, and so is the urge to perform.",
         // band 1
         u"About 10% :\r"
-        u"Other people’s feelings are a mystery to you,\r"
+        u"Other people’s feelings often puzzle you,\r"
         u"and you rarely let your own show.\r"
-        u"You do draw lessons from experience, if slowly.\r"
+        u"You do draw lessons from experience, but slowly.\r"
         u"There’s little danger of a career\r"
         u"as an actor or a singer.",
         // band 2
@@ -237,7 +237,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Easy logic puzzles are fine, but long chains of reasoning trip you up.\r"
         u"Times tables you know by heart; fractions, less so.\r"
         u"Getting to grips with a new topic keeps you at your desk for hours on end.\r"
-        u"Leave the bookkeeping to someone else.",
+        u"Leave the bookkeeping to somebody else.",
         // band 3
         u"About 35% :\r"
         u"In a chain of logical steps, you seldom lose your place.\r"
@@ -312,7 +312,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 35% :\r"
         u"You reach your goals, if rarely by the most direct route.\r"
         u"Schemes and systems yield to you slowly but surely.\r"
-        u"In sales, you would make a capable number two.",
+        u"In sales, you would make a competent number two.",
         // band 4
         u"About 45% :\r"
         u"Picking out what matters is second nature; you sense what others want\r"
