@@ -20,19 +20,19 @@ const DescriptionTable kEnglishDescriptions = {
         u"Going professional is out of the question, but a morning workout will do you good.",
         // band 2
         u"About 30% :\r"
-        u"Simple exercises are no trouble; complex combinations are harder.\r"
+        u"Simple exercises are no trouble, but you stumble over complex combinations.\r"
         u"An unfamiliar move needs drilling over and over before it comes right.\r"
         u"A kickabout with friends at the weekend is just the thing.",
         // band 3
         u"About 35% :\r"
         u"Keeping fit is no hardship, though your stamina sometimes lets you down.\r"
-        u"Getting a technique right is hard, sweaty work.\r"
+        u"Mastering a technique makes you sweat.\r"
         u"Amateur competitions are as far as you are likely to go.",
         // band 4
         u"About 45% :\r"
         u"Coordination and balance never fail you,\r"
         u"and you pick up a new sport or dance in a few sessions.\r"
-        u"Training is a pleasure, not a chore.\r"
+        u"Training is a joy for you, never a chore.\r"
         u"Have you thought of working as a fitness instructor?",
         // band 5
         u"About 55% :\r"
@@ -164,12 +164,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"and soon dozes off again.\r"
         u"It’s easier for you to copy a ready-made design\r"
         u"than to come up with one of your own.\r"
-        u"In a textbook, you learn more from the words than from the pictures.\r"
+        u"In a textbook, you learn more from the words than the pictures.\r"
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
         u"Your visual memory is average, but you are good with faces.\r"
-        u"As for imagination, it could afford to be bolder.\r"
+        u"As for your imagination, it could afford to be bolder.\r"
         u"A map or a sketch takes you a minute or two to work out.\r"
         u"Dressing a shop window is within your powers; painting is another matter.",
         // band 4
@@ -236,7 +236,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 30% :\r"
         u"Easy logic puzzles are fine, but long chains of reasoning trip you up.\r"
         u"Times tables you know by heart; fractions, less so.\r"
-        u"Getting to grips with a new topic keeps you at your desk for hours on end.\r"
+        u"A new topic keeps you at your desk for hours on end.\r"
         u"Leave the bookkeeping to somebody else.",
         // band 3
         u"About 35% :\r"
@@ -301,7 +301,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"Life tends simply to happen to you.\r"
         u"Finding the best way to pursue your aims is a real struggle.\r"
-        u"Learning how systems work doesn't come easily.\r"
+        u"Learning how systems work doesn't come easily to you.\r"
         u"Selling advertising for a living seems unlikely.",
         // band 2
         u"About 30% :\r"
@@ -360,7 +360,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Responsibility is something you avoid,\r"
         u"and you dislike having to make decisions.\r"
-        u"Learning rules and principles is quite an ordeal.\r"
+        u"Learning rules and principles is quite an ordeal for you.\r"
         u"Others can do the running, and your weekends will stay free.",
         // band 1
         u"About 10% :\r"
@@ -401,7 +401,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"Few can match your talent for organisation.\r"
         u"Calculated risks are your speciality, and they pay off.\r"
-        u"Sizing up a new market is a matter of minutes.\r"
+        u"Sizing up a new market takes you minutes.\r"
         u"In banking or in your own business, money will find its way to you.",
         // band 8
         u"About 90% :\r"
@@ -442,13 +442,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"Now and then you ponder the eternal questions,\r"
         u"but soon return to everyday matters.\r"
         u"Borrowing views is easier for you than forming your own.\r"
-        u"A theory needs time before it takes root.\r"
+        u"A theory needs time to take root in your mind.\r"
         u"A career in science would demand a great deal of you.",
         // band 3
         u"About 35% :\r"
         u"Gradually, your world view is taking shape,\r"
         u"though it still has plenty of gaps.\r"
-        u"Popular science is a pleasure to read, and much of it sticks.\r"
+        u"You read popular science with pleasure, and much of it sticks.\r"
         u"Start out as a lab assistant and see where it leads.",
         // band 4
         u"About 45% :\r"
