@@ -26,13 +26,13 @@ const DescriptionTable kEnglishDescriptions = {
         // band 3
         u"About 35% :\r"
         u"Keeping fit is no hardship, though your stamina sometimes lets you down.\r"
-        u"Mastering a technique makes you sweat.\r"
+        u"Mastering each technique makes you sweat.\r"
         u"Amateur competitions are as far as you are likely to go.",
         // band 4
         u"About 45% :\r"
         u"Coordination and balance never fail you,\r"
         u"and you pick up a new sport or dance in a few sessions.\r"
-        u"Training is a joy for you, never a chore.\r"
+        u"Training is a pleasure for you, not a chore.\r"
         u"Have you thought of working as a fitness instructor?",
         // band 5
         u"About 55% :\r"
@@ -164,7 +164,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"and soon dozes off again.\r"
         u"It’s easier for you to copy a ready-made design\r"
         u"than to come up with one of your own.\r"
-        u"In a textbook, you learn more from the words than the pictures.\r"
+        u"In a textbook, you learn more from the words than from the pictures.\r"
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
@@ -252,7 +252,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Engineering or economics is a safe bet.",
         // band 5
         u"About 55% :\r"
-        u"Formulas stay firmly in your memory, and your logic is clear.\r"
+        u"Your logic is clear, and you never forget a formula.\r"
         u"In your hands, a complex problem readily breaks down into simple steps.\r"
         u"Nobody has to explain a topic to you twice.\r"
         u"The makings of a first-rate programmer are all there.",
@@ -312,7 +312,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 35% :\r"
         u"You reach your goals, if rarely by the most direct route.\r"
         u"Schemes and systems yield to you slowly but surely.\r"
-        u"In sales, you would make a competent number two.",
+        u"In sales, you would make a dependable number two.",
         // band 4
         u"About 45% :\r"
         u"Picking out what matters is second nature; you sense what others want\r"
@@ -401,7 +401,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"Few can match your talent for organisation.\r"
         u"Calculated risks are your speciality, and they pay off.\r"
-        u"Sizing up a new market takes you minutes.\r"
+        u"Sizing up a new market takes you mere minutes.\r"
         u"In banking or in your own business, money will find its way to you.",
         // band 8
         u"About 90% :\r"
@@ -442,7 +442,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Now and then you ponder the eternal questions,\r"
         u"but soon return to everyday matters.\r"
         u"Borrowing views is easier for you than forming your own.\r"
-        u"A theory needs time to take root in your mind.\r"
+        u"Theories take root in you only slowly.\r"
         u"A career in science would demand a great deal of you.",
         // band 3
         u"About 35% :\r"
