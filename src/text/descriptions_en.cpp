@@ -135,7 +135,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"With you, emotions always run high,\r"
         u"and every trifle becomes a major event.\r"
         u"A spilt cup of tea is enough for a drama in three acts.\r"
-        u"Impressions pile up faster than they can settle.\r"
+        u"Impressions pile up inside you faster than they can settle.\r"
         u"Opera diva or rock star: either way, you will go on playing the part\r"
         u"offstage, long after the curtain has fallen.",
         // band 10
@@ -186,7 +186,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 6
         u"About 65% :\r"
         u"Images come readily, and you sense composition by instinct.\r"
-        u"You think with ease in three dimensions\r"
+        u"You see objects in the round\r"
         u"and read a technical drawing like a book.\r"
         u"Architecture beckons.",
         // band 7
