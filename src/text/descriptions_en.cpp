@@ -45,8 +45,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"Motor memory is your great strength: years after learning a movement,\r"
         u"you can still repeat it with precision.\r"
         u"Stamina and reactions are above average.\r"
-        u"Even a difficult routine is yours after an afternoon's practice.\r"
-        u"The door to professional sport is wide open.",
+        u"A difficult routine is yours after an afternoon's practice.\r"
+        u"The door to professional sport is wide open to you.",
         // band 7
         u"About 70% :\r"
         u"Strength, flexibility and agility are in perfect balance,\r"
@@ -61,8 +61,8 @@ const DescriptionTable kEnglishDescriptions = {
         // band 9
         u"About 95% :\r"
         u"Constant exercise is what your body craves; rest feels like time wasted.\r"
-        u"Don't skimp on recovery: it's part of training too.\r"
         u"Moves come to you on the spot, though you rarely bother to polish them.\r"
+        u"Yet recovery is part of training too, so don't skimp on it.\r"
         u"Stunt work or test flying would suit you down to the ground.",
         // band 10
         u"About 100% :\r"
@@ -150,12 +150,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Nature was sparing with your imagination,\r"
         u"so picturing what isn’t in front of you is hard work.\r"
-        u"Even a clear diagram tells you very little.\r"
-        u"A painter you will never be, but you do see things as they really are.",
+        u"A diagram, however clear, tells you very little.\r"
+        u"You will never make a painter, but you do see things as they really are.",
         // band 1
         u"About 10% :\r"
         u"What you see fades quickly from your memory.\r"
-        u"Colours and shapes escape you until someone points them out.\r"
+        u"Colours and shapes catch your eye only when someone points them out.\r"
         u"Charts and visual aids don’t help you learn much.\r"
         u"Design isn’t really your line of work.",
         // band 2
@@ -163,25 +163,25 @@ const DescriptionTable kEnglishDescriptions = {
         u"Imagination stirs in you only now and then\r"
         u"and soon dozes off again.\r"
         u"It’s easier for you to copy a ready-made design\r"
-        u"than to come up with one of your own.\r"
+        u"than to come up with one yourself.\r"
         u"In a textbook, you learn more from the words than from the pictures.\r"
         u"Drawing can be a pleasant pastime, but it won’t be your profession.",
         // band 3
         u"About 35% :\r"
-        u"Your visual memory is average, but you are good with faces.\r"
-        u"As for your imagination, it could afford to be bolder.\r"
+        u"Faces stay with you, though your visual memory is otherwise average.\r"
+        u"Your imagination could afford to be bolder.\r"
         u"A map or a sketch takes you a minute or two to work out.\r"
-        u"Dressing a shop window is within your powers; painting is another matter.",
+        u"You could dress a shop window, but painting is another matter.",
         // band 4
         u"About 45% :\r"
         u"You think in images, have a fine sense of colour and learn best from drawings.\r"
-        u"Every detail of a thing is clear in your mind before it's even made.\r"
+        u"Long before an object is made, you can picture it down to the last detail.\r"
         u"Why not try your hand at interior design?",
         // band 5
         u"About 55% :\r"
         u"A rich imagination and a sharp eye for detail serve you well.\r"
-        u"It's hard to look away from your drawings and photographs.\r"
-        u"Everything you see lodges in your memory without the slightest effort.\r"
+        u"People stop and stare at your drawings and photographs.\r"
+        u"Everything you see lodges in your memory of its own accord.\r"
         u"Illustration will make your name.",
         // band 6
         u"About 65% :\r"
@@ -201,13 +201,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"Your imagination works overtime,\r"
         u"and daydreams sometimes crowd out your everyday duties.\r"
         u"With your head in the clouds, you lose track of deadlines.\r"
-        u"Pictures reach you at a glance, while dry text sends you to sleep.\r"
+        u"You take in a picture at a glance, but dry text sends you to sleep.\r"
         u"Avant-garde painting or animation is where you will come into your own.",
         // band 9
         u"About 95% :\r"
         u"You live in a world of your own imagining,\r"
         u"and everyday life looks grey beside it.\r"
-        u"Others don't always grasp your ideas; at times you forget anyone else is there.\r"
+        u"Others don't always grasp your ideas, and you sometimes forget to explain them.\r"
         u"Images teach you everything; words, nothing at all.\r"
         u"Until the right gallery owner comes along, you remain an unrecognised genius.",
         // band 10
@@ -242,7 +242,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 35% :\r"
         u"In a chain of logical steps, you seldom lose your place.\r"
         u"Basic mathematics gives you no real trouble.\r"
-        u"Your learning pace is ordinary, neither quick nor slow.\r"
+        u"Your learning pace is much like most people's.\r"
         u"A teaching career, though, isn't for you.",
         // band 4
         u"About 45% :\r"
@@ -266,21 +266,21 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 70% :\r"
         u"Brilliant logical thinking sets you apart.\r"
         u"You hold long chains of proof in your head\r"
-        u"and can go back to whichever link you need without a slip.\r"
+        u"and can return unerringly to whichever link you need.\r"
         u"A whole field of mathematics is yours in weeks, not years.\r"
         u"Go into research, and one day a theorem may bear your name.",
         // band 8
         u"About 90% :\r"
         u"You insist on proving every statement,\r"
-        u"even a compliment that was only meant kindly.\r"
+        u"even a compliment paid in all sincerity.\r"
         u"Where intuition is called for,\r"
         u"you find yourself at a loss.\r"
-        u"Logic is effortless for you; feelings are another story.\r"
+        u"Logic comes easily to you; feelings are much harder.\r"
         u"Theoretical science is your natural home.",
         // band 9
         u"About 95% :\r"
         u"Logic rules everything you do, even your feelings and your leisure.\r"
-        u"Problems follow you into your sleep.\r"
+        u"Problems follow you to the dinner table and onto the bus.\r"
         u"You devour proofs by the dozen, but not every truth can be derived.\r"
         u"Chess clubs and the secret services have long been waiting for you.",
         // band 10
