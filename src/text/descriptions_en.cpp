@@ -81,29 +81,29 @@ const DescriptionTable kEnglishDescriptions = {
         u"Stage fright is unknown to you, and so is the urge to perform.",
         // band 1
         u"About 10% :\r"
-        u"Other people’s feelings often puzzle you,\r"
+        u"Other people’s feelings puzzle you at times,\r"
         u"and you rarely let your own show.\r"
         u"You do draw lessons from experience, but slowly.\r"
         u"There’s little danger of a career\r"
         u"as an actor or a singer.",
         // band 2
         u"About 30% :\r"
-        u"A tune slips your mind almost as soon as it ends,\r"
+        u"A tune leaves your memory almost the moment it ends,\r"
         u"and your ear could do with some training.\r"
-        u"Since you shrug feelings off, they leave you little the wiser.\r"
+        u"Since you shrug feelings off, their lessons pass you by.\r"
         u"A seat in the audience suits you better than a place on stage.",
         // band 3
         u"About 35% :\r"
         u"You feel things deeply,\r"
         u"but the words don't always come.\r"
-        u"Singing along to your favourite songs is a joy, even when you miss a note.\r"
-        u"Your own emotions make sense to you only in hindsight.\r"
+        u"Singing along to your favourite songs is a joy, wrong notes and all.\r"
+        u"Your emotions become clear to you only in hindsight.\r"
         u"Community theatre, yes; the big stage, hardly.",
         // band 4
         u"About 45% :\r"
-        u"You remember feelings vividly,\r"
-        u"have a good ear for a tune\r"
-        u"and learn something from every emotion you go through.\r"
+        u"You remember feelings vividly\r"
+        u"and have a good ear for a tune.\r"
+        u"Every emotion makes you a little wiser.\r"
         u"Teach music, and your pupils will thank you.",
         // band 5
         u"About 55% :\r"
@@ -116,7 +116,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 65% :\r"
         u"Your vivid, infectious temperament sweeps audiences along.\r"
         u"The stage doesn't frighten you; it inspires you.\r"
-        u"Whatever you live through stays with you all your life.\r"
+        u"Nothing you have lived through ever fades with time.\r"
         u"Actor, singer or musician? Choose whichever you love most.",
         // band 7
         u"About 70% :\r"
@@ -301,7 +301,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"Life tends simply to happen to you.\r"
         u"Finding the best way to pursue your aims is a real struggle.\r"
-        u"Learning how systems work doesn't come easily to you.\r"
+        u"Grasping how an organisation works is hard going for you.\r"
         u"Selling advertising for a living seems unlikely.",
         // band 2
         u"About 30% :\r"
@@ -310,8 +310,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"One week of cold calling, and you will have had enough.",
         // band 3
         u"About 35% :\r"
-        u"You reach your goals, if rarely by the most direct route.\r"
-        u"Schemes and systems yield to you slowly but surely.\r"
+        u"By roundabout routes, perhaps, but you reach your goals.\r"
+        u"Office routines yield to you slowly but surely.\r"
         u"In sales, you would make a dependable number two.",
         // band 4
         u"About 45% :\r"
@@ -321,12 +321,12 @@ const DescriptionTable kEnglishDescriptions = {
         // band 5
         u"About 55% :\r"
         u"Everything you do is planned ahead and done on time.\r"
-        u"You master new methods faster than your colleagues.\r"
+        u"Your colleagues are slower than you to master new methods.\r"
         u"In marketing, you will go far.",
         // band 6
         u"About 65% :\r"
-        u"People follow you willingly,\r"
-        u"because you never lose sight of the goal.\r"
+        u"Keeping the goal clearly in view,\r"
+        u"you carry other people along with you.\r"
         u"Whatever the plan, you spot its weak points at once.\r"
         u"Advertising campaigns need someone like you in charge.",
         // band 7
@@ -334,21 +334,21 @@ const DescriptionTable kEnglishDescriptions = {
         u"Determined and persuasive, you find the shortest route to a result,\r"
         u"untangle a complicated scheme in a minute\r"
         u"and can present an idea so that people want to buy it.\r"
-        u"Your own agency would be a sure success.",
+        u"An agency with you at the helm can't fail.",
         // band 8
         u"About 90% :\r"
         u"The goal is all that matters to you.\r"
         u"To get results, you will stop at nothing.\r"
         u"Clients are sometimes scared off by your pushiness.\r"
         u"You learn quickly, but only what serves your purpose.\r"
-        u"A large retail chain will value your drive and tenacity.",
+        u"Retail chains will value your drive and tenacity.",
         // band 9
         u"About 95% :\r"
         u"Without a goal, life would make no sense to you,\r"
         u"and no sooner is one reached than you rush on to the next.\r"
         u"You are forever talking someone into something,\r"
         u"and your friends hide from your special offers.\r"
-        u"Even on the beach you study a marketing manual.\r"
+        u"A marketing manual comes with you to the beach.\r"
         u"With you running the campaign, even a hopeless candidate could win an election.",
         // band 10
         u"About 100% :\r"
@@ -361,28 +361,28 @@ const DescriptionTable kEnglishDescriptions = {
         u"Responsibility is something you avoid,\r"
         u"and you dislike having to make decisions.\r"
         u"Learning rules and principles is quite an ordeal for you.\r"
-        u"Others can do the running, and your weekends will stay free.",
+        u"Let others be in charge; at least your weekends will be free.",
         // band 1
         u"About 10% :\r"
-        u"Regulations and routine aren't to your liking,\r"
+        u"Regulations and routine aren't to your taste,\r"
         u"and orders from above weigh on you.\r"
         u"When requirements change, you are the last to catch up.\r"
-        u"In business, you would always feel an outsider.",
+        u"In business, you would always feel like an outsider.",
         // band 2
         u"About 30% :\r"
         u"Organising your own work is no problem; other people's is harder.\r"
         u"Instructions make sense to you only on a second reading.\r"
-        u"As an ordinary member of staff, you feel most at ease.",
+        u"As an ordinary member of staff, you are most at ease.",
         // band 3
         u"About 35% :\r"
-        u"You hold to your principles,\r"
-        u"but in an argument you usually give way.\r"
-        u"Too much responsibility makes you uneasy.\r"
-        u"It takes you a little longer than others to learn the rules.\r"
+        u"Loyal to your principles,\r"
+        u"you still tend to give way in an argument.\r"
+        u"A heavy responsibility unsettles you.\r"
+        u"Learning the ropes takes you a little longer than others.\r"
         u"A small office would be glad of you as its administrator.",
         // band 4
         u"About 45% :\r"
-        u"You share out tasks confidently and see that they get done.\r"
+        u"Sharing out tasks confidently, you see that they get done.\r"
         u"Colleagues know they can rely on your word.\r"
         u"A new set of regulations takes you only an evening to learn.\r"
         u"A department in your charge would run like clockwork.",
@@ -391,12 +391,12 @@ const DescriptionTable kEnglishDescriptions = {
         u"Firm principles and a talent for negotiation are your strengths.\r"
         u"Partners quickly find common ground with you.\r"
         u"Soon you will know the rules better than their authors.\r"
-        u"Starting your own business is a real prospect.",
+        u"It may be time to think about starting a business.",
         // band 6
         u"About 65% :\r"
-        u"You see a system whole, learn its rules in a day and run it with a steady hand.\r"
+        u"You see a system whole, master it in a day and run it with a steady hand.\r"
         u"Those who work for you value your fairness.\r"
-        u"A director's chair already has your name on it.",
+        u"Before long, you will be sitting in the director's chair.",
         // band 7
         u"About 70% :\r"
         u"Few can match your talent for organisation.\r"
@@ -416,9 +416,9 @@ const DescriptionTable kEnglishDescriptions = {
         u"Work has swallowed you whole,\r"
         u"and nothing else in the world gets a look-in.\r"
         u"The slightest departure from procedure makes you lose your temper.\r"
-        u"Red tape threatens to strangle the business itself.\r"
+        u"Your red tape is strangling the business itself.\r"
         u"You know every rulebook by heart, and still you ask for more.\r"
-        u"You are a workaholic banker to the core, but is success worth the price?",
+        u"The bank has become your home, but is success worth the price?",
         // band 10
         u"About 100% :\r"
         u"Are your job descriptions for the whole of humanity ready yet?"
@@ -435,50 +435,50 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 10% :\r"
         u"The laws of nature are a given to you.\r"
         u"Your picture of the world has yet to come together,\r"
-        u"not least because the theories you learn soon slip your mind.\r"
+        u"not least because what you read quickly evaporates.\r"
         u"A life in research holds little appeal for you.",
         // band 2
         u"About 30% :\r"
         u"Now and then you ponder the eternal questions,\r"
         u"but soon return to everyday matters.\r"
-        u"Borrowing views is easier for you than forming your own.\r"
+        u"You borrow views more often than you form your own.\r"
         u"Theories take root in you only slowly.\r"
         u"A career in science would demand a great deal of you.",
         // band 3
         u"About 35% :\r"
         u"Gradually, your world view is taking shape,\r"
         u"though it still has plenty of gaps.\r"
-        u"You read popular science with pleasure, and much of it sticks.\r"
+        u"Popular science gives you real pleasure, and much of it sticks.\r"
         u"Start out as a lab assistant and see where it leads.",
         // band 4
         u"About 45% :\r"
         u"You notice how things are connected and look for the causes behind them.\r"
         u"The laws of nature fall neatly into place for you.\r"
-        u"Teaching science would suit you well.",
+        u"Pupils would be lucky to have you as their science teacher.",
         // band 5
         u"About 55% :\r"
-        u"The eternal questions fascinate you, and your world view is all of a piece.\r"
+        u"Life's big questions absorb you, and your world view is all of a piece.\r"
         u"Arguing about faith and knowledge, you respect the other side.\r"
-        u"Once you understand a theory, you never forget it.\r"
-        u"Both science and service to the church are open to you.",
+        u"Once you have grasped an idea, it stays with you for good.\r"
+        u"Science and the Church alike would welcome you with open arms.",
         // band 6
         u"About 65% :\r"
         u"You seek to understand the universe and humanity's place in it,\r"
         u"and no theory is too difficult for you.\r"
         u"Science and religion aren't enemies to you but two views of one truth.\r"
-        u"Your calling is philosophy, most of all the kind that reconciles reason with faith.",
+        u"Devote yourself to philosophy: who is better suited to reconcile reason with faith?",
         // band 7
         u"About 70% :\r"
         u"The laws of nature and society hold few secrets from you.\r"
         u"People value your broad, mature views and often seek your advice.\r"
-        u"From the merest hint, you grasp the whole idea.\r"
+        u"From the merest hint, you grasp the heart of the matter.\r"
         u"Recognition as a scientist or theologian lies ahead.",
         // band 8
         u"About 90% :\r"
         u"As you see it, there's only one true picture of the world: your own.\r"
         u"Anyone who disagrees is in for hours of persuasion.\r"
         u"Dogmatism is only a step away.\r"
-        u"You soak up theories greedily, but only those that suit you.\r"
+        u"You soak up knowledge greedily, but only the convenient kind.\r"
         u"If you listen to your students, you could found a school of thought.",
         // band 9
         u"About 95% :\r"
