@@ -39,7 +39,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Every movement is precise and economical,\r"
         u"and you have a new exercise down by the second try.\r"
         u"Team games bring you both fun and a good many wins.\r"
-        u"A youth club could only dream of a coach like you.",
+        u"Youth clubs everywhere dream of a coach like you.",
         // band 6
         u"About 65% :\r"
         u"Motor memory is your great strength: years after learning a movement,\r"
@@ -62,7 +62,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 95% :\r"
         u"Constant exercise is what your body craves; rest feels like time wasted.\r"
         u"Moves come to you on the spot, though you rarely bother to polish them.\r"
-        u"Yet recovery is part of training too, so don't skimp on it.\r"
+        u"Remember that recovery is part of training too.\r"
         u"Stunt work or test flying would suit you down to the ground.",
         // band 10
         u"About 100% :\r"
@@ -132,7 +132,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Let your passions loose on stage. You were born to play tragedy.",
         // band 9
         u"About 95% :\r"
-        u"With you, emotions always run high,\r"
+        u"Your emotions always run high,\r"
         u"and every trifle becomes a major event.\r"
         u"A spilt cup of tea is enough for a drama in three acts.\r"
         u"Impressions pile up inside you faster than they can settle.\r"
@@ -180,7 +180,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 5
         u"About 55% :\r"
         u"A rich imagination and a sharp eye for detail serve you well.\r"
-        u"People stop and stare at your drawings and photographs.\r"
+        u"Your drawings and photographs hold people spellbound.\r"
         u"Everything you see lodges in your memory of its own accord.\r"
         u"Illustration will make your name.",
         // band 6
@@ -229,19 +229,19 @@ const DescriptionTable kEnglishDescriptions = {
         // band 1
         u"About 10% :\r"
         u"The thread of an argument keeps slipping away from you.\r"
-        u"Guesswork, not rules, is how you solve problems.\r"
-        u"You learn logic by rote, as if it were poetry.\r"
+        u"You solve problems by guesswork rather than by the rules,\r"
+        u"and learn logic by rote, as if it were poetry.\r"
         u"Best forget about a career in programming.",
         // band 2
         u"About 30% :\r"
         u"Easy logic puzzles are fine, but long chains of reasoning trip you up.\r"
-        u"Times tables you know by heart; fractions, less so.\r"
+        u"Your times tables are solid; your fractions, less so.\r"
         u"A new topic keeps you at your desk for hours on end.\r"
         u"Leave the bookkeeping to somebody else.",
         // band 3
         u"About 35% :\r"
         u"In a chain of logical steps, you seldom lose your place.\r"
-        u"Basic mathematics gives you no real trouble.\r"
+        u"Mathematics holds no terrors for you.\r"
         u"Your learning pace is much like most people's.\r"
         u"A teaching career, though, isn't for you.",
         // band 4
@@ -253,7 +253,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 5
         u"About 55% :\r"
         u"Your logic is clear, and you never forget a formula.\r"
-        u"In your hands, a complex problem readily breaks down into simple steps.\r"
+        u"In your hands, any problem readily breaks down into simple steps.\r"
         u"Nobody has to explain a topic to you twice.\r"
         u"The makings of a first-rate programmer are all there.",
         // band 6
@@ -271,8 +271,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"Go into research, and one day a theorem may bear your name.",
         // band 8
         u"About 90% :\r"
-        u"You insist on proving every statement,\r"
-        u"even a compliment paid in all sincerity.\r"
+        u"You demand proof of every statement,\r"
+        u"even of a compliment paid in all sincerity.\r"
         u"Where intuition is called for,\r"
         u"you find yourself at a loss.\r"
         u"Logic comes easily to you; feelings are much harder.\r"
@@ -280,13 +280,13 @@ const DescriptionTable kEnglishDescriptions = {
         // band 9
         u"About 95% :\r"
         u"Logic rules everything you do, even your feelings and your leisure.\r"
-        u"Problems follow you to the dinner table and onto the bus.\r"
+        u"Maths problems follow you to the dinner table.\r"
         u"You devour proofs by the dozen, but not every truth can be derived.\r"
         u"Chess clubs and the secret services have long been waiting for you.",
         // band 10
         u"About 100% :\r"
         u"You check everything under the sun for consistency.\r"
-        u"Even love, it seems, you derive from axioms.\r"
+        u"It seems you derive even love from axioms.\r"
         u"Do you pass the \"I'm not a robot\" test at the first attempt?"
     },
     // Aiming type (advertising)
@@ -295,13 +295,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 5% :\r"
         u"Your goals drift,\r"
         u"and your plans change with your mood.\r"
-        u"Systems and structures simply won't stick.\r"
+        u"Systems and structures won't stay in your head.\r"
         u"Advertising is no place for you: you never believe a word of it yourself.",
         // band 1
         u"About 10% :\r"
         u"Life tends simply to happen to you.\r"
         u"Finding the best way to pursue your aims is a real struggle.\r"
-        u"Grasping how an organisation works is hard going for you.\r"
+        u"Learning how things are structured is no easier for you.\r"
         u"Selling advertising for a living seems unlikely.",
         // band 2
         u"About 30% :\r"
@@ -310,8 +310,8 @@ const DescriptionTable kEnglishDescriptions = {
         u"One week of cold calling, and you will have had enough.",
         // band 3
         u"About 35% :\r"
-        u"By roundabout routes, perhaps, but you reach your goals.\r"
-        u"Office routines yield to you slowly but surely.\r"
+        u"Your route may be a roundabout one, but you do reach your goals.\r"
+        u"Slowly but surely, you get the hang of office routines.\r"
         u"In sales, you would make a dependable number two.",
         // band 4
         u"About 45% :\r"
@@ -321,7 +321,7 @@ const DescriptionTable kEnglishDescriptions = {
         // band 5
         u"About 55% :\r"
         u"Everything you do is planned ahead and done on time.\r"
-        u"Your colleagues are slower than you to master new methods.\r"
+        u"You take up new methods faster than your colleagues do.\r"
         u"In marketing, you will go far.",
         // band 6
         u"About 65% :\r"
@@ -334,7 +334,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"Determined and persuasive, you find the shortest route to a result,\r"
         u"untangle a complicated scheme in a minute\r"
         u"and can present an idea so that people want to buy it.\r"
-        u"An agency with you at the helm can't fail.",
+        u"An agency you set up yourself is bound to succeed.",
         // band 8
         u"About 90% :\r"
         u"The goal is all that matters to you.\r"
@@ -372,13 +372,13 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 30% :\r"
         u"Organising your own work is no problem; other people's is harder.\r"
         u"Instructions make sense to you only on a second reading.\r"
-        u"As an ordinary member of staff, you are most at ease.",
+        u"You are most at ease as an ordinary member of staff.",
         // band 3
         u"About 35% :\r"
         u"Loyal to your principles,\r"
         u"you still tend to give way in an argument.\r"
         u"A heavy responsibility unsettles you.\r"
-        u"Learning the ropes takes you a little longer than others.\r"
+        u"You learn the ropes a little more slowly than most.\r"
         u"A small office would be glad of you as its administrator.",
         // band 4
         u"About 45% :\r"
@@ -418,7 +418,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"The slightest departure from procedure makes you lose your temper.\r"
         u"Your red tape is strangling the business itself.\r"
         u"You know every rulebook by heart, and still you ask for more.\r"
-        u"The bank has become your home, but is success worth the price?",
+        u"A bank will become your second home, but is success worth such a price?",
         // band 10
         u"About 100% :\r"
         u"Are your job descriptions for the whole of humanity ready yet?"
@@ -465,7 +465,7 @@ const DescriptionTable kEnglishDescriptions = {
         u"About 65% :\r"
         u"You seek to understand the universe and humanity's place in it,\r"
         u"and no theory is too difficult for you.\r"
-        u"Science and religion aren't enemies to you but two views of one truth.\r"
+        u"In your eyes, science and religion aren't enemies but two views of one truth.\r"
         u"Devote yourself to philosophy: who is better suited to reconcile reason with faith?",
         // band 7
         u"About 70% :\r"
