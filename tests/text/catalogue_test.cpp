@@ -224,7 +224,7 @@ TEST(Descriptions, TheGivenTextsStandVerbatim) {
     const auto hyphenated = Lines(TypeDescription(UiLanguage::Russian, MemoryType::Sensual, 6));
     ASSERT_GE(hyphenated.size(), 3U);
     EXPECT_TRUE(hyphenated[1].ends_with(u"чувственно-"));
-    EXPECT_TRUE(hyphenated[2] == u"эмоциональным поведением.");
+    EXPECT_TRUE(hyphenated[2] == u"эмоциональным темпераментом.");
 }
 
 TEST(Catalogue, NamesCaptionsAndColours) {
