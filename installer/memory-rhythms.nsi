@@ -30,8 +30,9 @@
 ;   740   not run with administrator rights; nothing was changed
 ;   1638  (x86 setup program) the 64-bit saver is installed: use the x64 setup program; nothing was
 ;         changed
-;   3010  installed, but a restart finishes it: the saver was in use and is replaced at the next
-;         restart (uninstaller: it is deleted then)
+;   3010  installed, but a restart finishes it: the saver was held so that it could not even be
+;         renamed, or an uninstall had left it to be deleted at the restart, and the new one takes
+;         its place then (uninstaller: the saver could not even be renamed, and is deleted then)
 ; The uninstaller started as Apps & Features starts it returns 0 as soon as it has handed over to
 ; its copy in the temporary folder; its own code comes back only with _?=<its folder>.
 
@@ -77,8 +78,12 @@ SetCompressor /SOLID lzma
 !define USER_KEY "Software\${PRODUCT}"
 !define PREVIOUS_SAVER "PreviousScreenSaver"
 ; The new saver, beside the old one until a restart swaps them, when the old one is held so that it
-; cannot even be renamed. Not .scr, so that it never shows in the Screen Saver list.
+; cannot even be renamed. Not .scr, so that it never shows in the Screen Saver list. Install and
+; uninstall both begin by taking it away, which voids its queued move: Windows passes over a move
+; whose file is gone.
 !define STAGED_NAME "memory-rhythms.new"
+; Where Windows keeps the file operations it carries out at boot (SaverDeletionQueued).
+!define SESSION_MANAGER_KEY "SYSTEM\CurrentControlSet\Control\Session Manager"
 
 !define EXIT_FAILED 2 ; NSIS's own code for an aborted install
 !define EXIT_NOT_ADMIN 740 ; ERROR_ELEVATION_REQUIRED
@@ -168,6 +173,7 @@ Var SaverDir ; the folder of SaverPath
 Var Placed ; 1 once the new saver is at SaverPath
 Var Aside ; the old saver, renamed so that the new one could take its name
 Var Staged ; the new saver beside a held old one, queued to replace it at the next restart
+Var StagedBefore ; the new saver an earlier install had staged, renamed aside (VoidStagedSaver)
 Var HadEntry ; 1 when the uninstall entry was there before: an upgrade
 Var SelectionTouched ; 1 once SCRNSAVE.EXE was changed
 Var SelectionHad ; 1 when SCRNSAVE.EXE was set before it was changed
@@ -198,10 +204,11 @@ Var ForDesk ; 1 when setup runs as the person at the desk (CheckDeskAccount)
     StrCpy $SaverPath "$SaverDir\${SCR_NAME}"
   FunctionEnd
 
-  ; Pops a file's path, then a selection (a value of SCRNSAVE.EXE); pushes 1 when the selection
-  ; names that file, in its long or its short form (Windows may write either), 0 otherwise. The
-  ; short form needs the file to exist.
-  Function ${un}SelectionNames
+  ; Pops a file's path, then a path as Windows keeps it (a selection, the value of SCRNSAVE.EXE, or
+  ; a file of an operation queued for the restart); pushes 1 when the path names that file, in its
+  ; long or its short form (Windows may write either), 0 otherwise. The short form needs the file
+  ; to exist.
+  Function ${un}NamesFile
     Exch $0
     Exch
     Exch $1
@@ -231,11 +238,70 @@ Var ForDesk ; 1 when setup runs as the person at the desk (CheckDeskAccount)
   ; it replaces an earlier 32-bit install (AdoptEarlier32BitInstall).
   Function ${un}IsOurSaver
     Push $SaverPath
-    Call ${un}SelectionNames
+    Call ${un}NamesFile
   FunctionEnd
+
+  ; Pops a file's path and deletes the file, or, where it is in use, has Windows delete it at the
+  ; next restart. For a saver renamed aside: the saver is gone from its place already, so that
+  ; restart only tidies up and leaves the reboot flag as it was.
+  Function ${un}DeleteAside
+    Exch $0
+    Push $1
+    StrCpy $1 0
+    ${If} ${RebootFlag}
+      StrCpy $1 1
+    ${EndIf}
+    Delete /REBOOTOK $0
+    ${If} $1 == 0
+      SetRebootFlag false
+    ${EndIf}
+    Pop $1
+    Pop $0
+  FunctionEnd
+
 !macroend
 !insertmacro SAVER_PATH ""
 !insertmacro SAVER_PATH "un."
+
+; Pops a file's name, then its folder, and removes the file. A file in use (a running saver) cannot
+; be deleted, but Windows lets it be renamed: renamed aside, it frees its name at once and goes
+; under the new one (DeleteAside). Queued for deletion under its own name, it would take with it
+; at the restart whatever has that name by then: a saver installed in the meantime. So its own name
+; is queued only where it cannot even be renamed (a scanner or a backup may hold it so), setup
+; looks for that deletion before it puts a saver there (SaverDeletionQueued), and the restart
+; finishes the removal: the reboot flag is set.
+!macro REMOVE_FILE un
+  Function ${un}RemoveFile
+    Exch $1
+    Exch
+    Exch $0
+    Push $2
+    ${IfNot} ${FileExists} "$0\$1"
+      Goto done
+    ${EndIf}
+    ClearErrors
+    GetTempFileName $2 $0
+    ${IfNot} ${Errors}
+      Delete $2
+      Rename "$0\$1" $2
+      ${IfNot} ${Errors}
+        Push $2
+        Call ${un}DeleteAside
+        Goto done
+      ${EndIf}
+      Delete $2
+    ${EndIf}
+    Delete /REBOOTOK "$0\$1"
+  done:
+    Pop $2
+    Pop $0
+    Pop $1
+  FunctionEnd
+!macroend
+!insertmacro REMOVE_FILE "un."
+!if "${ARCH}" == "x64"
+  !insertmacro REMOVE_FILE ""
+!endif
 
 ; Russian on Russian, Ukrainian and Belarusian systems, the same rule as the saver's own texts;
 ; English everywhere else. The language of the system default locale decides, not the user's.
@@ -351,6 +417,11 @@ Function PutBack
     StrCpy $Staged ""
     SetRebootFlag false
   ${EndIf}
+  ${If} $StagedBefore != ""
+    ; And the one an earlier install had queued is valid again.
+    Rename $StagedBefore "$SaverDir\${STAGED_NAME}"
+    StrCpy $StagedBefore ""
+  ${EndIf}
   ${If} $Placed == 1
     Delete $SaverPath
     StrCpy $Placed 0
@@ -401,12 +472,111 @@ Function .onInstSuccess
   ${EndIf}
 FunctionEnd
 
+; A new saver that an earlier install left to be moved into place at the restart is taken out of
+; the way before anything else, and its queued move with it: whatever this install does, that
+; restart brings no older saver back. Renamed aside rather than deleted, so that PutBack can give a
+; failed install's restart the replacement it had; it goes once the install is done
+; (DiscardAside).
+Function VoidStagedSaver
+  ; A folder of that name is no saver of ours (and makes the staging fail, should it be needed).
+  ${IfNot} ${FileExists} "$SaverDir\${STAGED_NAME}"
+  ${OrIf} ${FileExists} "$SaverDir\${STAGED_NAME}\*.*"
+    Return
+  ${EndIf}
+  ClearErrors
+  StrCpy $FailedFile "$SaverDir\${STAGED_NAME}"
+  GetTempFileName $StagedBefore $SaverDir
+  Delete $StagedBefore
+  Rename $FailedFile $StagedBefore
+  ${If} ${Errors}
+    StrCpy $StagedBefore ""
+  ${EndIf}
+  !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
+FunctionEnd
+
+; Pushes 1 when the deletion of SaverPath is queued for the next restart, 0 otherwise: an uninstall
+; found the saver held so that it could be neither deleted nor renamed (RemoveFile). A saver
+; written there now would go at that restart. Windows keeps what it is to do at boot as pairs of
+; paths in their NT form (\??\C:\...) in PendingFileRenameOperations: a file, and where it goes,
+; or an empty path for a deletion.
+Function SaverDeletionQueued
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  Push $4
+  Push $5
+  Push $6
+  StrCpy $0 0
+  ; HKEY_LOCAL_MACHINE, sign-extended as Windows defines it; KEY_QUERY_VALUE
+  System::Call 'advapi32::RegOpenKeyExW(p -2147483646, w "${SESSION_MANAGER_KEY}", i 0, i 1, *p .r1) i .r2'
+  ${If} $2 <> 0
+    Goto done
+  ${EndIf}
+  System::Call 'advapi32::RegQueryValueExW(p r1, w "PendingFileRenameOperations", p 0, *i .r3, p 0, *i 0 r4) i .r2'
+  ${If} $2 = 0
+  ${AndIf} $3 = 7 ; REG_MULTI_SZ
+    ; Zeros past the end (System::Alloc clears what it allocates): every string read ends inside
+    ; the buffer, and so does the list, even should the value lack its final empty string.
+    IntOp $3 $4 + 8
+    System::Alloc $3
+    Pop $5
+    System::Call 'advapi32::RegQueryValueExW(p r1, w "PendingFileRenameOperations", p 0, p 0, p r5, *i r4) i .r2'
+    StrCpy $6 $5
+    ${DoWhile} $2 = 0
+      System::Call 'kernel32::lstrlenW(p r6) i .r3'
+      ${If} $3 = 0
+        ${ExitDo} ; the empty string that ends the list
+      ${EndIf}
+      System::Call 'kernel32::lstrcpynW(w .r4, p r6, i ${NSIS_MAX_STRLEN})'
+      IntOp $3 $3 + 1
+      IntOp $3 $3 * 2
+      IntPtrOp $6 $6 + $3
+      System::Call 'kernel32::lstrlenW(p r6) i .r3'
+      ${If} $3 = 0
+        StrCpy $3 $4 4
+        ${If} $3 == "\??\"
+          StrCpy $4 $4 "" 4
+        ${EndIf}
+        Push $4
+        Push $SaverPath
+        Call NamesFile
+        Pop $3
+        ${If} $3 == 1
+          StrCpy $0 1
+        ${EndIf}
+        StrCpy $3 0
+      ${EndIf}
+      IntOp $3 $3 + 1
+      IntOp $3 $3 * 2
+      IntPtrOp $6 $6 + $3
+    ${Loop}
+    System::Free $5
+  ${EndIf}
+  System::Call 'advapi32::RegCloseKey(p r1)'
+done:
+  Pop $6
+  Pop $5
+  Pop $4
+  Pop $3
+  Pop $2
+  Pop $1
+  Exch $0
+FunctionEnd
+
 ; Makes room for the new saver at SaverPath. A running saver (the screen saver settings' preview,
 ; the saver of another signed-in user) cannot be written, but Windows lets it be renamed: the old
 ; file is renamed aside for the new one to be written under its name, and goes once nothing runs it
-; (DiscardAside). Held so that not even renaming works, the new saver is written beside it instead,
-; and Windows puts it in place at the next restart: Staged is set, and setup ends with 3010.
+; (DiscardAside). Held so that not even renaming works, or queued for deletion at the next restart
+; by an uninstall that found it so, the new saver is written beside it instead, and Windows puts it
+; in place at the restart, after the deletion: Staged is set, and setup ends with 3010.
 Function MakeRoomForSaver
+  Call SaverDeletionQueued
+  Pop $0
+  ${If} $0 == 1
+    DetailPrint "$SaverPath is to be deleted at the next restart: the new one takes its place after that"
+    Goto stage
+  ${EndIf}
   ${IfNot} ${FileExists} $SaverPath
     Return
   ${EndIf}
@@ -419,8 +589,10 @@ Function MakeRoomForSaver
   ${IfNot} ${Errors}
     Return
   ${EndIf}
-  ClearErrors
   StrCpy $Aside ""
+  DetailPrint "$SaverPath is in use: the new one takes its place at the next restart"
+stage:
+  ClearErrors
   StrCpy $Staged "$SaverDir\${STAGED_NAME}"
   StrCpy $FailedFile $Staged
   StrCpy $Failure "$(CannotWrite)"
@@ -429,35 +601,30 @@ Function MakeRoomForSaver
   File "/oname=${STAGED_NAME}" "${SCR_FILE}"
   !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
   ; MOVEFILE_REPLACE_EXISTING | MOVEFILE_DELAY_UNTIL_REBOOT, called here rather than through
-  ; Rename /REBOOTOK, which does not tell when Windows refuses to queue it.
+  ; Rename /REBOOTOK, which does not tell when Windows refuses to queue it. Queued last, it comes
+  ; after any deletion of SaverPath queued before.
   System::Call 'kernel32::MoveFileExW(w "$Staged", w "$SaverPath", i 5) i .r0'
   ${If} $0 = 0
     SetErrors
   ${EndIf}
   !insertmacro FAIL_ON_ERRORS "$(CannotQueue)"
   SetRebootFlag true
-  DetailPrint "$SaverPath is in use: the new one takes its place at the next restart"
 FunctionEnd
 
-; Deletes the old saver renamed aside by MakeRoomForSaver, at the next restart if it is still
-; running then. That restart only tidies up: the new saver is in place already, so it does not
-; count as one the install needs.
+; Deletes what the install put aside (MakeRoomForSaver, VoidStagedSaver), at the next restart if
+; it is still in use then. That restart only tidies up: the new saver is in place already, or
+; staged to be, so it does not count as one the install needs.
 Function DiscardAside
-  ${If} $Aside == ""
-    Return
+  ${If} $Aside != ""
+    Push $Aside
+    Call DeleteAside
+    StrCpy $Aside ""
   ${EndIf}
-  Push $0
-  StrCpy $0 0
-  ${If} ${RebootFlag}
-    StrCpy $0 1
+  ${If} $StagedBefore != ""
+    Push $StagedBefore
+    Call DeleteAside
+    StrCpy $StagedBefore ""
   ${EndIf}
-  Delete /REBOOTOK $Aside
-  ; A deletion put off until the restart leaves the reboot flag as it was.
-  ${If} $0 == 0
-    SetRebootFlag false
-  ${EndIf}
-  Pop $0
-  StrCpy $Aside ""
 FunctionEnd
 
 ; Changes the user's screen saver, remembering the setting as it was for PutBack.
@@ -517,7 +684,7 @@ Function AdoptEarlier32BitInstall
   ${IfNot} ${Errors}
     Push $0
     Push "${SYSWOW64_SAVER}"
-    Call SelectionNames
+    Call NamesFile
     Pop $1
     ${If} $1 == 1
       Push $SaverPath
@@ -537,7 +704,13 @@ Function RemoveEarlier32BitInstall
     Delete "$Earlier32BitLocation\${UNINSTALLER}"
     RMDir "$Earlier32BitLocation"
   ${EndIf}
-  Delete /REBOOTOK "${SYSWOW64_SAVER}"
+  ; A 32-bit saver staged by the x86 setup program goes first, with its queued move.
+  Push "$WINDIR\SysWOW64"
+  Push "${STAGED_NAME}"
+  Call RemoveFile
+  Push "$WINDIR\SysWOW64"
+  Push "${SCR_NAME}"
+  Call RemoveFile
   DetailPrint "Replaced the 32-bit ${PRODUCT} of an earlier install"
 FunctionEnd
 !endif
@@ -593,6 +766,7 @@ Section "$(SectionName)" SecSaver
     StrCpy $HadEntry 1
   ${EndIf}
 
+  Call VoidStagedSaver
   ; Into $SYSDIR, the folder of SaverPath as this program sees it (redirected to SysWOW64 for the
   ; 32-bit setup program on 64-bit Windows).
   SetOutPath $SYSDIR
@@ -706,10 +880,29 @@ Function un.RestorePreviousSaver
   ${EndIf}
 FunctionEnd
 
+; Removes the files of a saver (RemoveFile): a new one an install staged for the restart first,
+; which voids its queued move, then the saver itself.
+Function un.RemoveSaver
+  Exch $0
+  Push "$0"
+  Push "${STAGED_NAME}"
+  Call un.RemoveFile
+  ${If} ${FileExists} "$0\${STAGED_NAME}"
+    ; Held so that it could not even be renamed: its move comes at the restart all the same, and
+    ; the saver it brings is deleted right after (MOVEFILE_DELAY_UNTIL_REBOOT, queued after it).
+    System::Call 'kernel32::MoveFileExW(w "$0\${SCR_NAME}", p 0, i 4)'
+    SetRebootFlag true
+  ${EndIf}
+  Push "$0"
+  Push "${SCR_NAME}"
+  Call un.RemoveFile
+  Pop $0
+FunctionEnd
+
 Section "Uninstall"
   Call un.RestorePreviousSaver
-  ; A running saver is deleted at the next restart (and the uninstaller exits with 3010).
-  Delete /REBOOTOK $SaverPath
+  Push $SaverDir
+  Call un.RemoveSaver
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

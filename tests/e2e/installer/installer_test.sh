@@ -13,6 +13,11 @@
 #                      or, where not even that can be done, a failure (2) that leaves it in place;
 #                      one uninstall entry, and the uninstaller still gives back the saver chosen
 #                      before the first install, recorded as earlier releases did
+#   restart            what waits for the restart (wineboot -r; one Wine server all along): the
+#                      uninstall of a running saver, or of one held so that it can be neither
+#                      renamed nor deleted, then an install; an install over one held so, then an
+#                      uninstall; two installs, the second with it held or not: each restart ends
+#                      as the last run said
 #   select_options     /NOSELECT leaves the selection alone; with no saver chosen before, the
 #                      uninstaller leaves none chosen
 #   interactive        the wizard, driven by keys: answering no leaves the selection alone,
@@ -336,6 +341,9 @@ signature_verifies() { # <file>
 }
 
 previous='C:\windows\system32\previous.scr'
+# An older release's saver, for upgrades.
+older="$work/older.scr"
+cp "$saver" "$older" && printf 'older' >>"$older"
 
 case "$case_name" in
 install_uninstall)
@@ -375,8 +383,6 @@ upgrade)
     # As setup programs of earlier releases kept it: in the uninstall entry. The upgrade moves it.
     w reg delete 'HKCU\Software\Memory Rhythms' /f >/dev/null
     w reg add "$uninstall_key" /reg:$registry_view /v PreviousScreenSaver /d "$previous" /f >/dev/null
-    older="$work/older.scr"
-    cp "$saver" "$older" && printf 'older' >>"$older"
     cp "$older" "$installed" && hold_saver
     install
     release_saver
@@ -404,6 +410,63 @@ upgrade)
     check_removed
     # Had the second install recorded our own saver as the previous one, it would come back here.
     expect_eq "SCRNSAVE.EXE after uninstalling the upgrade" "$(screen_saver)" "$previous"
+    ;;
+restart)
+    # A new Wine server would boot the prefix: one, kept throughout, restarts at wineboot -r only.
+    # (wineserver -w would wait for ever: the uninstaller runs in place, a copy with _?=.)
+    wineserver -p
+    restart() { w wineboot -r >/dev/null 2>&1; }
+    printf '@"%%~1" /S _?=%%~2\r\n@echo exit %%ERRORLEVEL%%\r\n' >"$work/in-place.cmd"
+    uninstall_in_place() { # <expected exit code>
+        cp "$install_dir/uninstall.exe" "$work/uninstall-copy.exe"
+        expect_eq "uninstaller exit code" "$(w cmd /c "$(w winepath -w "$work/in-place.cmd")" \
+            "$(w winepath -w "$work/uninstall-copy.exe")" "C:\\$program_files\\Memory Rhythms" |
+            tr -d '\r' | sed -n 's/^exit //p')" "$1"
+    }
+    staged="$saver_dir/memory-rhythms.new"
+    set_screen_saver "$previous"
+    # Running, the saver can be renamed but not deleted: the uninstall renames it aside and queues
+    # that name for deletion, never its own, which would take the reinstalled saver.
+    install
+    "$wine" "$saver_windows_path" /s &
+    running=$!
+    timeout 30 xdotool search --sync --onlyvisible --pid "$running" >/dev/null
+    uninstall_in_place 0
+    install
+    kill "$running" && wait "$running" 2>/dev/null
+    restart
+    check_installed_file
+
+    install
+    hold_saver norename
+    uninstall_in_place 3010
+    release_saver
+    # The uninstall queued the saver's own path for deletion: this saver must come after that.
+    expected_exit=3010 install
+    restart
+    check_installed_file
+    check_selected
+    expect_eq "uninstall entries after uninstall, install and restart" "$(count_entries)" 1
+
+    cp "$older" "$installed" && hold_saver norename
+    expected_exit=3010 install
+    release_saver
+    uninstall_in_place 0
+    restart
+    check_removed
+    expect "no staged saver moved in or left behind" test ! -e "$staged"
+
+    for second in 3010 0; do # the second install with the saver held still, or free
+        install
+        cp "$older" "$installed" && hold_saver norename
+        expected_exit=3010 install
+        cp "$older" "$staged" # the first install's staged saver, standing for an older release's
+        ((second == 0)) && release_saver
+        expected_exit=$second install
+        ((second == 3010)) && release_saver
+        restart
+        check_installed_file
+    done
     ;;
 select_options)
     clear_screen_saver
