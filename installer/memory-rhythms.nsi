@@ -9,7 +9,8 @@
 ;   x64  a 64-bit setup program for 64-bit Windows; the saver goes into the real System32, and the
 ;        uninstall entry into the 64-bit registry. An earlier install of the 32-bit saver (by the
 ;        x86 setup program) is replaced: its file, uninstaller and entry go, and a selection of it
-;        moves to the 64-bit file
+;        moves to the 64-bit file (run for another account than the desk's, the 32-bit file stays
+;        until a run for the desk's: AdoptEarlier32BitInstall)
 ;
 ; SIGN_COMMAND, when given, signs the uninstaller before it is packed and the setup program once
 ; it is written: it is run as <signer> <file> <description> and must exit with 0 (scripts/package
@@ -166,6 +167,10 @@ LangString Has64Bit ${LANG_RUSSIAN} "На этом компьютере уста
 !endif
 LangString OtherAccount ${LANG_ENGLISH} "$\r$\n$\r$\nSetup ran as another account than yours and left your screen saver as it is: choose ${PRODUCT} in your own screen saver settings."
 LangString OtherAccount ${LANG_RUSSIAN} "$\r$\n$\r$\nУстановка шла от имени другой учётной записи, и ваша заставка не изменена: выберите ${PRODUCT} в своих параметрах заставки."
+!if "${ARCH}" == "x64"
+LangString Kept32Bit ${LANG_ENGLISH} "$\r$\n$\r$\nThe 32-bit ${PRODUCT} installed before stays, since your screen saver setting may name it: setup run as your own account replaces it, and the uninstaller removes it."
+LangString Kept32Bit ${LANG_RUSSIAN} "$\r$\n$\r$\nУстановленная ранее 32-разрядная заставка ${PRODUCT} оставлена, так как она может быть выбрана в ваших параметрах: её заменит установка от вашей учётной записи, а удалит программа удаления."
+!endif
 
 Var SaverPath ; where Windows finds the saver, as SCRNSAVE.EXE names it
 Var SaverDir ; the folder of SaverPath
@@ -338,13 +343,35 @@ Var ForDesk ; 1 when setup runs as the person at the desk (CheckDeskAccount)
   !endif
 !macroend
 
+; Pops a WTS_INFO_CLASS and pushes that information of the session setup runs in; sets the error
+; flag when it cannot be read.
+Function SessionInformation
+  Exch $0
+  Push $1
+  Push $2
+  ; WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION
+  System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i -1, i r0, *p .r1, *i .r2) i .r0'
+  ${If} $0 = 0
+    StrCpy $0 ""
+    SetErrors
+  ${Else}
+    System::Call 'kernel32::lstrcpynW(w .r0, p r1, i ${NSIS_MAX_STRLEN})'
+    System::Call 'wtsapi32::WTSFreeMemory(p r1)'
+  ${EndIf}
+  Pop $2
+  Pop $1
+  Exch $0
+FunctionEnd
+
 ; Sets ForDesk to 0 when setup runs as an account other than the one of the session's desktop: an
 ; administrator's name and password typed at a standard user's prompt, a deployment tool's account.
 ; SCRNSAVE.EXE is the setting of the account that writes it, so setup would choose the saver for
-; that account, not for the person at the desk. Local System is never the person at the desk.
-; Where the session's account cannot be read (Terminal Services stopped on Windows XP, say), setup
-; chooses for its own account, as it always has. All these calls exist on Windows XP and Server
-; 2003.
+; that account, not for the person at the desk. Accounts are told apart by domain and name: a
+; domain's admin is not the computer's own admin. A session without a user name has nobody at its
+; desk (a service's session 0 on Windows Vista and later); and Local System is never the person at
+; the desk. Where the session's account cannot be read (Terminal Services stopped on Windows XP,
+; say), setup chooses for its own account, as it always has. All these calls exist on Windows XP
+; and Server 2003.
 Function CheckDeskAccount
   StrCpy $ForDesk 1
   System::Call 'advapi32::ConvertStringSidToSidW(w "S-1-5-18", *p .r0) i .r1'
@@ -357,20 +384,25 @@ Function CheckDeskAccount
       Return
     ${EndIf}
   ${EndIf}
-  System::Call 'advapi32::GetUserNameW(w .r0, *i ${NSIS_MAX_STRLEN}) i .r1'
+  ; NameSamCompatible: DOMAIN\name, the domain being the computer's name for a local account, as
+  ; the session's WTSDomainName gives it.
+  System::Call 'secur32::GetUserNameExW(i 2, w .r0, *i ${NSIS_MAX_STRLEN}) i .r1'
   ${If} $1 = 0
     Return
   ${EndIf}
-  ; WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSUserName
-  System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i -1, i 5, *p .r2, *i .r3) i .r1'
-  ${If} $1 = 0
+  ClearErrors
+  Push 5 ; WTSUserName
+  Call SessionInformation
+  Pop $2
+  Push 7 ; WTSDomainName
+  Call SessionInformation
+  Pop $3
+  ${If} ${Errors}
     Return
   ${EndIf}
-  System::Call 'kernel32::lstrcpynW(w .r4, p r2, i ${NSIS_MAX_STRLEN})'
-  System::Call 'wtsapi32::WTSFreeMemory(p r2)'
   ; Account names are compared as Windows does, without regard to case.
-  ${If} $4 != ""
-  ${AndIf} $4 != $0
+  ${If} $2 == ""
+  ${OrIf} "$3\$2" != $0
     StrCpy $ForDesk 0
   ${EndIf}
 FunctionEnd
@@ -654,29 +686,47 @@ FunctionEnd
 ; (AdoptMachineRecord), a selection of the 32-bit file moves to the 64-bit one (whatever
 ; /NOSELECT says: the user chose Memory Rhythms, and the old file goes), and, once this install is
 ; registered, the rest is removed (RemoveEarlier32BitInstall).
+; Run for another account than the desk's, setup cannot see the desk's selection, and must not
+; change it: it takes over the 32-bit entry, but the 32-bit file stays, marked in this install's
+; entry (KEPT_32BIT), and so does the record of the screen saver before, moved into this entry;
+; the next run for the desk's account replaces the file and adopts the record, and the uninstaller
+; removes the file.
+!define KEPT_32BIT "Kept32BitSaver"
 Var Earlier32BitLocation ; InstallLocation of the 32-bit install replaced; empty when there is none
-Var Earlier32BitFound ; 1 when there is one
+Var Earlier32BitEntry ; 1 when its entry is there
+Var Earlier32BitFound ; 1 when there is its entry or a 32-bit saver kept
 
 Function AdoptEarlier32BitInstall
   StrCpy $Earlier32BitFound 0
+  StrCpy $Earlier32BitEntry 0
+  ClearErrors
+  ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "${KEPT_32BIT}"
+  ${IfNot} ${Errors}
+    StrCpy $Earlier32BitFound 1
+  ${EndIf}
   SetRegView 32
   ClearErrors
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayName"
-  ${If} ${Errors}
-    ; A 32-bit saver in SysWOW64 without it (copied there by hand) is not this program's.
-    SetRegView 64
-    Return
-  ${EndIf}
-  StrCpy $Earlier32BitFound 1
-  ; Its uninstaller is where its entry says: the 32-bit Program Files, which $PROGRAMFILES32 of a
-  ; 64-bit setup program names on Windows, but not under Wine.
-  ReadRegStr $Earlier32BitLocation HKLM "${UNINSTALL_KEY}" "InstallLocation"
-  ClearErrors
-  ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
-  SetRegView 64
+  ; A 32-bit saver in SysWOW64 without it (copied there by hand) is not this program's.
   ${IfNot} ${Errors}
-    Push $1
-    Call AdoptMachineRecord
+    StrCpy $Earlier32BitFound 1
+    StrCpy $Earlier32BitEntry 1
+    ; Its uninstaller is where its entry says: the 32-bit Program Files, which $PROGRAMFILES32 of
+    ; a 64-bit setup program names on Windows, but not under Wine.
+    ReadRegStr $Earlier32BitLocation HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ClearErrors
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
+    ${IfNot} ${Errors}
+    ${AndIf} $ForDesk == 1
+      SetRegView 64
+      Push $1
+      Call AdoptMachineRecord
+    ${EndIf}
+  ${EndIf}
+  SetRegView 64
+  ${If} $Earlier32BitFound != 1
+  ${OrIf} $ForDesk != 1
+    Return
   ${EndIf}
 
   ClearErrors
@@ -697,21 +747,38 @@ Function RemoveEarlier32BitInstall
   ${If} $Earlier32BitFound != 1
     Return
   ${EndIf}
-  SetRegView 32
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
-  SetRegView 64
-  ${If} $Earlier32BitLocation != ""
-    Delete "$Earlier32BitLocation\${UNINSTALLER}"
-    RMDir "$Earlier32BitLocation"
+  ${If} $Earlier32BitEntry == 1
+    SetRegView 32
+    ClearErrors
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
+    ${IfNot} ${Errors}
+    ${AndIf} $ForDesk != 1
+      SetRegView 64
+      WriteRegStr HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}" $1
+      SetRegView 32
+    ${EndIf}
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    SetRegView 64
+    ${If} $Earlier32BitLocation != ""
+      Delete "$Earlier32BitLocation\${UNINSTALLER}"
+      RMDir "$Earlier32BitLocation"
+    ${EndIf}
   ${EndIf}
-  ; A 32-bit saver staged by the x86 setup program goes first, with its queued move.
-  Push "$WINDIR\SysWOW64"
-  Push "${STAGED_NAME}"
-  Call RemoveFile
-  Push "$WINDIR\SysWOW64"
-  Push "${SCR_NAME}"
-  Call RemoveFile
-  DetailPrint "Replaced the 32-bit ${PRODUCT} of an earlier install"
+  ${If} $ForDesk == 1
+    ; A 32-bit saver staged by the x86 setup program goes first, with its queued move.
+    Push "$WINDIR\SysWOW64"
+    Push "${STAGED_NAME}"
+    Call RemoveFile
+    Push "$WINDIR\SysWOW64"
+    Push "${SCR_NAME}"
+    Call RemoveFile
+    DeleteRegValue HKLM "${UNINSTALL_KEY}" "${KEPT_32BIT}"
+    DetailPrint "Replaced the 32-bit ${PRODUCT} of an earlier install"
+  ${Else}
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "${KEPT_32BIT}" 1
+    StrCpy $FinishNote "$FinishNote$(Kept32Bit)"
+    DetailPrint "Another account than the desktop's: the 32-bit ${PRODUCT} of an earlier install stays"
+  ${EndIf}
 FunctionEnd
 !endif
 
@@ -789,9 +856,11 @@ Section "$(SectionName)" SecSaver
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   !insertmacro FAIL_ON_ERRORS "$(CannotWrite)"
 
+  ; The record of the screen saver before is the desk's: another account leaves it in the entry.
   ClearErrors
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
   ${IfNot} ${Errors}
+  ${AndIf} $ForDesk == 1
     Push $0
     Call AdoptMachineRecord
   ${EndIf}
@@ -825,7 +894,9 @@ Section "$(SectionName)" SecSaver
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   !insertmacro FAIL_ON_ERRORS "$(CannotRegister)"
-  DeleteRegValue HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
+  ${If} $ForDesk == 1
+    DeleteRegValue HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
+  ${EndIf}
 
   ; Done: nothing below can undo the install.
   Call DiscardAside
@@ -834,6 +905,10 @@ Section "$(SectionName)" SecSaver
   !endif
 SectionEnd
 
+!if "${ARCH}" == "x64"
+Var Kept32Bit ; 1 when a setup run for another account kept the 32-bit saver (KEPT_32BIT)
+!endif
+
 Function un.onInit
   !insertmacro CHOOSE_LANGUAGE
   !insertmacro REQUIRE_ADMINISTRATOR
@@ -841,6 +916,13 @@ Function un.onInit
   StrCpy $INSTDIR "${INSTALL_DIR}"
   !insertmacro REGISTRY_VIEW
   Call un.SaverPath
+  !if "${ARCH}" == "x64"
+    ClearErrors
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "${KEPT_32BIT}"
+    ${IfNot} ${Errors}
+      StrCpy $Kept32Bit 1
+    ${EndIf}
+  !endif
 FunctionEnd
 
 Function un.onUninstSuccess
@@ -858,7 +940,12 @@ Function un.RestorePreviousSaver
   ReadRegStr $2 HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
   StrCpy $3 1
   ${If} ${Errors}
-    StrCpy $3 0
+    ; Setup run for another account leaves the record in the entry, for the desk's account.
+    ClearErrors
+    ReadRegStr $2 HKLM "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
+    ${If} ${Errors}
+      StrCpy $3 0
+    ${EndIf}
   ${EndIf}
   DeleteRegValue HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
   DeleteRegKey /IfEmpty HKCU "${USER_KEY}"
@@ -870,6 +957,15 @@ Function un.RestorePreviousSaver
   Push $0
   Call un.IsOurSaver
   Pop $1
+  !if "${ARCH}" == "x64"
+    ${If} $1 != 1
+    ${AndIf} $Kept32Bit == 1
+      Push $0
+      Push "${SYSWOW64_SAVER}"
+      Call un.NamesFile
+      Pop $1
+    ${EndIf}
+  !endif
   ${If} $1 != 1
     Return
   ${EndIf}
@@ -903,6 +999,12 @@ Section "Uninstall"
   Call un.RestorePreviousSaver
   Push $SaverDir
   Call un.RemoveSaver
+  !if "${ARCH}" == "x64"
+    ${If} $Kept32Bit == 1
+      Push "$WINDIR\SysWOW64"
+      Call un.RemoveSaver
+    ${EndIf}
+  !endif
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -3,7 +3,7 @@
 # environment's Wine prefix (WINEPREFIX) on its display (DISPLAY).
 #
 #   installer_test.sh <case> <x86|x64> <memory-rhythms-setup-*.exe> <the .scr it was built from>
-#                     <version> <hold-file.exe>
+#                     <version> <hold-file.exe> <the stand-in wtsapi32.dll>
 #
 # Cases:
 #   install_uninstall  install over a chosen saver, check file, selection and uninstall entry, run
@@ -20,6 +20,10 @@
 #                      as the last run said
 #   select_options     /NOSELECT leaves the selection alone; with no saver chosen before, the
 #                      uninstaller leaves none chosen
+#   desk               the session's user and domain forced by a stand-in wtsapi32.dll: another
+#                      domain's account of the same name, or nobody at the desk, selects nothing;
+#                      (x64) nor does it take the selected 32-bit saver of an earlier x86 install,
+#                      or its record of the saver before, which the desk's next run takes over
 #   interactive        the wizard, driven by keys: answering no leaves the selection alone,
 #                      answering yes (over the first install) selects the saver
 #   language           the setup window speaks Russian on Russian, Ukrainian and Belarusian
@@ -33,11 +37,11 @@
 #                      A 32-bit saver there without that entry, selected, is left alone
 set -uo pipefail
 
-if (($# != 6)); then
-    echo "usage: $0 <case> <x86|x64> <setup.exe> <saver.scr> <version> <hold-file.exe>" >&2
+if (($# != 7)); then
+    echo "usage: $0 <case> <x86|x64> <setup.exe> <saver.scr> <version> <hold-file.exe> <wtsapi32.dll>" >&2
     exit 2
 fi
-case_name=$1 arch=$2 setup=$3 saver=$4 version=$5 hold=$6
+case_name=$1 arch=$2 setup=$3 saver=$4 version=$5 hold=$6 fake_wtsapi32=$7
 # The Wine of the build's architecture (its tests' emulator): Wine's own programs, and programs
 # named by a Windows path, then see the System32 and the registry view the build's programs see.
 wine=${MR_WINE:-wine}
@@ -49,7 +53,8 @@ if [[ -z "${WINEPREFIX:-}" || ! -f "${WINEPREFIX}/system.reg" || -z "${DISPLAY:-
     echo "SETUP: needs WINEPREFIX (an initialised prefix) and DISPLAY" >&2
     exit 1
 fi
-[[ -f "$setup" && -f "$saver" && -f "$hold" ]] || { echo "SETUP: $setup, $saver or $hold is missing" >&2; exit 1; }
+[[ -f "$setup" && -f "$saver" && -f "$hold" && -f "$fake_wtsapi32" ]] ||
+    { echo "SETUP: $setup, $saver, $hold or $fake_wtsapi32 is missing" >&2; exit 1; }
 if [[ "$case_name" == signed ]]; then
     for tool in openssl osslsigncode makensis; do
         command -v "$tool" >/dev/null || { echo "SETUP: $tool is missing" >&2; exit 1; }
@@ -345,6 +350,20 @@ previous='C:\windows\system32\previous.scr'
 older="$work/older.scr"
 cp "$saver" "$older" && printf 'older' >>"$older"
 
+# What the x86 setup program leaves on 64-bit Windows (its bytes matter to no one here), with the
+# 32-bit saver selected.
+earlier_dir="$drive_c/Program Files (x86)/Memory Rhythms"
+earlier_x86_install() {
+    local value
+    mkdir -p "$earlier_dir" && cp "$saver" "$wow64_dir/memory-rhythms.scr" &&
+        cp "$saver" "$earlier_dir/uninstall.exe"
+    for value in "DisplayName Memory Rhythms" "PreviousScreenSaver $previous" \
+        'InstallLocation C:\Program Files (x86)\Memory Rhythms'; do
+        w reg add "$uninstall_key" /reg:32 /v "${value%% *}" /t REG_SZ /d "${value#* }" /f >/dev/null
+    done
+    set_screen_saver 'C:\windows\SysWOW64\memory-rhythms.scr'
+}
+
 case "$case_name" in
 install_uninstall)
     set_screen_saver "$previous"
@@ -483,6 +502,38 @@ select_options)
     check_removed
     expect "SCRNSAVE.EXE is unset again, as before the install" fails screen_saver
     ;;
+desk)
+    # The setup program's wtsapi32, in the system folder, for the runs that name it.
+    cp "$fake_wtsapi32" "$saver_dir/wtsapi32.dll"
+    with_session() { # <MR_FAKE_WTS_USER|MR_FAKE_WTS_DOMAIN=value> <command...>
+        local -x WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wtsapi32=n" "$1"
+        "${@:2}"
+    }
+    # Another domain's account of the same name; nobody at the desk (a service's session 0).
+    for session in MR_FAKE_WTS_DOMAIN=ELSEWHERE MR_FAKE_WTS_USER=; do
+        set_screen_saver "$previous"
+        with_session "$session" install
+        expect_eq "SCRNSAVE.EXE after setup with $session" "$(screen_saver)" "$previous"
+    done
+    # The stand-in's own answers: the account setup runs as.
+    with_session MR_FAKE_NONE= install
+    check_selected
+    uninstall_quietly
+    if [[ "$arch" == x64 ]]; then
+        earlier_x86_install
+        with_session MR_FAKE_WTS_DOMAIN=ELSEWHERE install
+        expect "the selected 32-bit saver stays for the desk" test -f "$wow64_dir/memory-rhythms.scr"
+        expect_eq "SCRNSAVE.EXE after setup for another account" "$(screen_saver)" \
+            'C:\windows\SysWOW64\memory-rhythms.scr'
+        expect "the saver before is no record of setup's account" \
+            fails w reg query 'HKCU\Software\Memory Rhythms'
+        install /NOSELECT
+        check_selected
+        expect "the desk's run replaced the 32-bit saver" test ! -e "$wow64_dir/memory-rhythms.scr"
+        uninstall_quietly
+        expect_eq "SCRNSAVE.EXE after uninstall" "$(screen_saver)" "$previous"
+    fi
+    ;;
 interactive)
     set_screen_saver "$previous"
     install_interactively no
@@ -542,15 +593,7 @@ signed)
     ;;
 replace_x86)
     [[ "$arch" == x64 ]] || { echo "SETUP: replace_x86 is a case of the x64 setup program" >&2; exit 1; }
-    # What the x86 setup program leaves on 64-bit Windows (its bytes matter to no one here).
-    earlier_dir="$drive_c/Program Files (x86)/Memory Rhythms"
-    mkdir -p "$earlier_dir" && cp "$saver" "$wow64_dir/memory-rhythms.scr" &&
-        cp "$saver" "$earlier_dir/uninstall.exe"
-    for value in "DisplayName Memory Rhythms" "PreviousScreenSaver $previous" \
-        'InstallLocation C:\Program Files (x86)\Memory Rhythms'; do
-        w reg add "$uninstall_key" /reg:32 /v "${value%% *}" /t REG_SZ /d "${value#* }" /f >/dev/null
-    done
-    set_screen_saver 'C:\windows\SysWOW64\memory-rhythms.scr'
+    earlier_x86_install
     # /NOSELECT: the selection moves because the old file goes, not because setup selects.
     install /NOSELECT
     check_installed_file
