@@ -29,6 +29,8 @@
 ;   1     cancelled by the user
 ;   2     failed; nothing was changed, and (unless silent) a message said what failed
 ;   740   not run with administrator rights; nothing was changed
+;   1633  (x86 setup program) the processor lacks SSE2, which the 32-bit saver needs; nothing was
+;         changed
 ;   1638  (x86 setup program) the 64-bit saver is installed: use the x64 setup program; nothing was
 ;         changed
 ;   3010  installed, but a restart finishes it: the saver was held so that it could not even be
@@ -88,6 +90,7 @@ SetCompressor /SOLID lzma
 
 !define EXIT_FAILED 2 ; NSIS's own code for an aborted install
 !define EXIT_NOT_ADMIN 740 ; ERROR_ELEVATION_REQUIRED
+!define EXIT_NO_SSE2 1633 ; ERROR_INSTALL_PLATFORM_UNSUPPORTED
 !define EXIT_OTHER_BUILD 1638 ; ERROR_PRODUCT_VERSION: another version is installed
 !define EXIT_RESTART 3010 ; ERROR_SUCCESS_REBOOT_REQUIRED
 
@@ -162,6 +165,8 @@ LangString CannotRegister ${LANG_RUSSIAN} "Не удалось зарегист�
 LangString NothingChanged ${LANG_ENGLISH} "${PRODUCT} was not installed: nothing was changed."
 LangString NothingChanged ${LANG_RUSSIAN} "Заставка ${PRODUCT} не установлена: ничего не изменено."
 !if "${ARCH}" == "x86"
+LangString NeedsSse2 ${LANG_ENGLISH} "${PRODUCT} needs a processor with SSE2, which the processor of this computer lacks.$\r$\n$\r$\nNothing was changed."
+LangString NeedsSse2 ${LANG_RUSSIAN} "Для заставки ${PRODUCT} нужен процессор с поддержкой SSE2, а процессор этого компьютера её не поддерживает.$\r$\n$\r$\nНичего не изменено."
 LangString Has64Bit ${LANG_ENGLISH} "The 64-bit ${PRODUCT} is installed on this computer. To update it, run memory-rhythms-setup-x64.exe.$\r$\n$\r$\nNothing was changed."
 LangString Has64Bit ${LANG_RUSSIAN} "На этом компьютере установлена 64-разрядная заставка ${PRODUCT}. Чтобы обновить её, запустите memory-rhythms-setup-x64.exe.$\r$\n$\r$\nНичего не изменено."
 !endif
@@ -409,6 +414,17 @@ FunctionEnd
 
 Function .onInit
   !insertmacro CHOOSE_LANGUAGE
+  !if "${ARCH}" == "x86"
+    ; The 32-bit saver computes with SSE2 instructions, which Windows XP, Vista and 7 do not
+    ; require of a processor: without them it would end at its first calculation, unseen, as it
+    ; runs as a screen saver.
+    System::Call 'kernel32::IsProcessorFeaturePresent(i 10) i .r0' ; PF_XMMI64_INSTRUCTIONS_AVAILABLE
+    ${If} $0 = 0
+      MessageBox MB_OK|MB_ICONSTOP "$(NeedsSse2)" /SD IDOK
+      SetErrorLevel ${EXIT_NO_SSE2}
+      Quit
+    ${EndIf}
+  !endif
   !insertmacro REQUIRE_ADMINISTRATOR
   !if "${ARCH}" == "x86"
     ; With the 64-bit saver installed (its entry is in the 64-bit registry) this setup program
