@@ -21,7 +21,8 @@
 ;   /S          silent; makes it the screen saver unless /NOSELECT is given as well
 ;   /NOSELECT   leaves the current screen saver as it is (no question asked)
 ; The screen saver is chosen for the account setup runs as, and only when that is the account of the
-; person at the desk (CheckDeskAccount).
+; person at the desk (CheckDeskAccount); choosing it also switches the screen saver on, as the
+; Screen Saver Settings dialog does.
 ; The uninstaller takes /S as well.
 ;
 ; Exit codes, the same in both builds (deployment tools read them):
@@ -80,6 +81,9 @@ SetCompressor /SOLID lzma
 ; kept it in the uninstall entry, for everyone alike: an upgrade moves it (AdoptMachineRecord).
 !define USER_KEY "Software\${PRODUCT}"
 !define PREVIOUS_SAVER "PreviousScreenSaver"
+; Whether the screen saver was switched on (ScreenSaveActive "1") before setup chose ours, kept
+; beside PREVIOUS_SAVER and given back with it.
+!define PREVIOUS_ACTIVE "PreviousScreenSaveActive"
 ; The new saver, beside the old one until a restart swaps them, when the old one is held so that it
 ; cannot even be renamed. Not .scr, so that it never shows in the Screen Saver list. Install and
 ; uninstall both begin by taking it away, which voids its queued move: Windows passes over a move
@@ -188,6 +192,7 @@ Var HadEntry ; 1 when the uninstall entry was there before: an upgrade
 Var SelectionTouched ; 1 once SCRNSAVE.EXE was changed
 Var SelectionHad ; 1 when SCRNSAVE.EXE was set before it was changed
 Var SelectionBefore ; and what it was
+Var SwitchedOn ; 1 once the screen saver was switched on (SelectSaver)
 Var Failure ; what failed, as the user is told
 Var FailedFile ; the file named in CannotWrite
 Var FailureShown ; 1 once the user was told
@@ -269,6 +274,21 @@ Var ForDesk ; 1 when setup runs as the person at the desk (CheckDeskAccount)
     Pop $0
   FunctionEnd
 
+  ; Pops 0 or 1 and switches the screen saver off or on as the Screen Saver Settings dialog does:
+  ; through SystemParametersInfo, so that Windows takes it up at once, saved in the user's profile
+  ; (ScreenSaveActive) and announced to running programs (SPIF_UPDATEINIFILE | SPIF_SENDCHANGE).
+  ; Sets the error flag when Windows refuses. The idle time and the password option are not
+  ; touched.
+  Function ${un}SetScreenSaverActive
+    Exch $0
+    Push $1
+    System::Call 'user32::SystemParametersInfoW(i 17, i r0, p 0, i 3) i .r1' ; SPI_SETSCREENSAVEACTIVE
+    ${If} $1 = 0
+      SetErrors
+    ${EndIf}
+    Pop $1
+    Pop $0
+  FunctionEnd
 !macroend
 !insertmacro SAVER_PATH ""
 !insertmacro SAVER_PATH "un."
@@ -485,6 +505,11 @@ Function PutBack
       DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
     ${EndIf}
     StrCpy $SelectionTouched 0
+  ${EndIf}
+  ${If} $SwitchedOn == 1
+    Push 0
+    Call SetScreenSaverActive
+    StrCpy $SwitchedOn 0
   ${EndIf}
   ${If} $HadEntry != 1
     Delete "$INSTDIR\${UNINSTALLER}"
@@ -812,9 +837,26 @@ Function AdoptMachineRecord
   Pop $0
 FunctionEnd
 
-; Records the user's current screen saver unless it is already ours (an upgrade, or a second
-; install): then what was recorded the first time stays.
+; Pushes 0 when the user has the screen saver switched off (ScreenSaveActive "0"), 1 otherwise, as
+; Windows takes a missing value. The setting as saved, not SPI_GETSCREENSAVEACTIVE: a program may
+; switch the screen saver off for a while without saving that (to show a film or a presentation),
+; which is no choice of the user's.
+Function ScreenSaverActive
+  Push $0
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "ScreenSaveActive"
+  ${If} $0 != "0"
+    StrCpy $0 1
+  ${EndIf}
+  Exch $0
+FunctionEnd
+
+; Records the user's current screen saver, and whether the screen saver is switched on, unless
+; ours is the current one already (an upgrade, or a second install): then what was recorded the
+; first time stays. (Setup programs of earlier releases recorded no on/off state: that is recorded
+; as it is now.)
 Function RememberPreviousSaver
+  Call ScreenSaverActive
+  Pop $2
   ClearErrors
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${If} ${Errors}
@@ -824,18 +866,39 @@ Function RememberPreviousSaver
     Call IsOurSaver
     Pop $1
     ${If} $1 == 1
-      Return
+      ClearErrors
+      ReadRegStr $1 HKCU "${USER_KEY}" "${PREVIOUS_ACTIVE}"
+      ${IfNot} ${Errors}
+        Return
+      ${EndIf}
+    ${Else}
+      ClearErrors
+      WriteRegStr HKCU "${USER_KEY}" "${PREVIOUS_SAVER}" $0
+      !insertmacro FAIL_ON_ERRORS "$(CannotSelect)"
     ${EndIf}
-    ClearErrors
-    WriteRegStr HKCU "${USER_KEY}" "${PREVIOUS_SAVER}" $0
-    !insertmacro FAIL_ON_ERRORS "$(CannotSelect)"
   ${EndIf}
+  ClearErrors
+  WriteRegStr HKCU "${USER_KEY}" "${PREVIOUS_ACTIVE}" $2
+  !insertmacro FAIL_ON_ERRORS "$(CannotSelect)"
 FunctionEnd
 
+; Does what the Screen Saver Settings dialog does as it saves a choice: SCRNSAVE.EXE, and the
+; screen saver switched on. Chosen while it is off (ScreenSaveActive "0", as choosing "(None)"
+; leaves it on Windows XP), the saver would never start. A screen saver switched on already is
+; left as it is.
 Function SelectSaver
   Call RememberPreviousSaver
   Push $SaverPath
   Call SetSelection
+  Call ScreenSaverActive
+  Pop $0
+  ${If} $0 == 0
+    ClearErrors
+    Push 1
+    Call SetScreenSaverActive
+    !insertmacro FAIL_ON_ERRORS "$(CannotSelect)"
+    StrCpy $SwitchedOn 1
+  ${EndIf}
 FunctionEnd
 
 ; Every step the install depends on is checked; the first that fails ends it, and what came before
@@ -947,10 +1010,11 @@ Function un.onUninstSuccess
   ${EndIf}
 FunctionEnd
 
-; Gives the uninstalling user back the screen saver recorded for them at install time, if ours is
-; still their selected one; a saver chosen since then is left alone. Other users' settings are not
-; within reach: a selection of ours there names a file that is gone, which Windows takes as none.
-; Runs while our file still exists.
+; Gives the uninstalling user back the screen saver recorded for them at install time, and switches
+; the screen saver off again if it was off then, if ours is still their selected one; a saver
+; chosen since then is left alone, and so is the on/off state. Other users' settings are not within
+; reach: a selection of ours there names a file that is gone, which Windows takes as none. Runs
+; while our file still exists.
 Function un.RestorePreviousSaver
   ClearErrors
   ReadRegStr $2 HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
@@ -963,7 +1027,9 @@ Function un.RestorePreviousSaver
       StrCpy $3 0
     ${EndIf}
   ${EndIf}
+  ReadRegStr $4 HKCU "${USER_KEY}" "${PREVIOUS_ACTIVE}"
   DeleteRegValue HKCU "${USER_KEY}" "${PREVIOUS_SAVER}"
+  DeleteRegValue HKCU "${USER_KEY}" "${PREVIOUS_ACTIVE}"
   DeleteRegKey /IfEmpty HKCU "${USER_KEY}"
   ClearErrors
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
@@ -989,6 +1055,10 @@ Function un.RestorePreviousSaver
     WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $2
   ${Else}
     DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${EndIf}
+  ${If} $4 == "0"
+    Push 0
+    Call un.SetScreenSaverActive
   ${EndIf}
 FunctionEnd
 

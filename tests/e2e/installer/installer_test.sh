@@ -6,8 +6,9 @@
 #                     <version> <hold-file.exe> <the stand-in wtsapi32.dll>
 #
 # Cases:
-#   install_uninstall  install over a chosen saver, check file, selection and uninstall entry, run
-#                      the installed saver, uninstall, then uninstall again with a saved copy
+#   install_uninstall  install over a chosen saver with the screen saver switched off, check file,
+#                      selection (switched on) and uninstall entry, run the installed saver,
+#                      uninstall (switched off again), then uninstall again with a saved copy
 #   upgrade            install again over an older saver held as a running one: replaced at once
 #                      (exit 0), or, held so that it cannot be renamed, at the next restart (3010),
 #                      or, where not even that can be done, a failure (2) that leaves it in place;
@@ -133,6 +134,7 @@ value_of() { # <name>
     return "$found"
 }
 screen_saver() { w reg query "$desktop_key" /v SCRNSAVE.EXE 2>/dev/null | value_of SCRNSAVE.EXE; }
+screen_saver_active() { w reg query "$desktop_key" /v ScreenSaveActive | value_of ScreenSaveActive; }
 set_screen_saver() { w reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "$1" /f >/dev/null; }
 clear_screen_saver() { w reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1; }
 # The whole of the user's desktop settings, to show that nothing else in them changed.
@@ -367,16 +369,20 @@ earlier_x86_install() {
 case "$case_name" in
 install_uninstall)
     set_screen_saver "$previous"
+    # Switched off, as choosing "(None)" leaves it on Windows XP: selecting the saver switches it on.
+    w reg add "$desktop_key" /v ScreenSaveActive /d 0 /f >/dev/null
     before=$(desktop_snapshot)
     install
     check_installed_file
     check_selected
+    expect_eq "ScreenSaveActive after selecting" "$(screen_saver_active)" 1
     check_uninstall_entry
     check_saver_runs
     cp "$install_dir/uninstall.exe" "$work/uninstall-copy.exe" 2>/dev/null
     uninstall_quietly
     check_removed
     expect_eq "SCRNSAVE.EXE after uninstall" "$(screen_saver)" "$previous"
+    expect_eq "ScreenSaveActive after uninstall" "$(screen_saver_active)" 0
     if [[ "$(desktop_snapshot)" == "$before" ]]; then
         pass "the desktop settings are as before the install"
     else
