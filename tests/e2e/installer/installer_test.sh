@@ -438,8 +438,9 @@ upgrade)
     ;;
 restart)
     # A new Wine server would boot the prefix: one, kept throughout, restarts at wineboot -r only.
-    # (wineserver -w would wait for ever: the uninstaller runs in place, a copy with _?=.)
-    wineserver -p
+    # (wineserver -w would wait for ever: the uninstaller runs in place, a copy with _?=.) It ends
+    # by itself two minutes after the last program, should the clean-up never come.
+    wineserver -p120
     restart() { w wineboot -r >/dev/null 2>&1; }
     printf '@"%%~1" /S _?=%%~2\r\n@echo exit %%ERRORLEVEL%%\r\n' >"$work/in-place.cmd"
     uninstall_in_place() { # <expected exit code>
