@@ -3,18 +3,28 @@
 # environment's Wine prefix (WINEPREFIX) on its display (DISPLAY).
 #
 #   installer_test.sh <case> <x86|x64> <memory-rhythms-setup-*.exe> <the .scr it was built from>
-#                     <version> <hold-file.exe>
+#                     <version> <hold-file.exe> <the stand-in wtsapi32.dll>
 #
 # Cases:
-#   install_uninstall  install over a chosen saver, check file, selection and uninstall entry, run
-#                      the installed saver, uninstall, then uninstall again with a saved copy
+#   install_uninstall  install over a chosen saver with the screen saver switched off, check file,
+#                      selection (switched on) and uninstall entry, run the installed saver,
+#                      uninstall (switched off again), then uninstall again with a saved copy
 #   upgrade            install again over an older saver held as a running one: replaced at once
 #                      (exit 0), or, held so that it cannot be renamed, at the next restart (3010),
 #                      or, where not even that can be done, a failure (2) that leaves it in place;
 #                      one uninstall entry, and the uninstaller still gives back the saver chosen
 #                      before the first install, recorded as earlier releases did
+#   restart            what waits for the restart (wineboot -r; one Wine server all along): the
+#                      uninstall of a running saver, or of one held so that it can be neither
+#                      renamed nor deleted, then an install; an install over one held so, then an
+#                      uninstall; two installs, the second with it held or not: each restart ends
+#                      as the last run said
 #   select_options     /NOSELECT leaves the selection alone; with no saver chosen before, the
 #                      uninstaller leaves none chosen
+#   desk               the session's user and domain forced by a stand-in wtsapi32.dll: another
+#                      domain's account of the same name, or nobody at the desk, selects nothing;
+#                      (x64) nor does it take the selected 32-bit saver of an earlier x86 install,
+#                      or its record of the saver before, which the desk's next run takes over
 #   interactive        the wizard, driven by keys: answering no leaves the selection alone,
 #                      answering yes (over the first install) selects the saver
 #   language           the setup window speaks Russian on Russian, Ukrainian and Belarusian
@@ -28,11 +38,11 @@
 #                      A 32-bit saver there without that entry, selected, is left alone
 set -uo pipefail
 
-if (($# != 6)); then
-    echo "usage: $0 <case> <x86|x64> <setup.exe> <saver.scr> <version> <hold-file.exe>" >&2
+if (($# != 7)); then
+    echo "usage: $0 <case> <x86|x64> <setup.exe> <saver.scr> <version> <hold-file.exe> <wtsapi32.dll>" >&2
     exit 2
 fi
-case_name=$1 arch=$2 setup=$3 saver=$4 version=$5 hold=$6
+case_name=$1 arch=$2 setup=$3 saver=$4 version=$5 hold=$6 fake_wtsapi32=$7
 # The Wine of the build's architecture (its tests' emulator): Wine's own programs, and programs
 # named by a Windows path, then see the System32 and the registry view the build's programs see.
 wine=${MR_WINE:-wine}
@@ -44,7 +54,8 @@ if [[ -z "${WINEPREFIX:-}" || ! -f "${WINEPREFIX}/system.reg" || -z "${DISPLAY:-
     echo "SETUP: needs WINEPREFIX (an initialised prefix) and DISPLAY" >&2
     exit 1
 fi
-[[ -f "$setup" && -f "$saver" && -f "$hold" ]] || { echo "SETUP: $setup, $saver or $hold is missing" >&2; exit 1; }
+[[ -f "$setup" && -f "$saver" && -f "$hold" && -f "$fake_wtsapi32" ]] ||
+    { echo "SETUP: $setup, $saver, $hold or $fake_wtsapi32 is missing" >&2; exit 1; }
 if [[ "$case_name" == signed ]]; then
     for tool in openssl osslsigncode makensis; do
         command -v "$tool" >/dev/null || { echo "SETUP: $tool is missing" >&2; exit 1; }
@@ -123,6 +134,7 @@ value_of() { # <name>
     return "$found"
 }
 screen_saver() { w reg query "$desktop_key" /v SCRNSAVE.EXE 2>/dev/null | value_of SCRNSAVE.EXE; }
+screen_saver_active() { w reg query "$desktop_key" /v ScreenSaveActive | value_of ScreenSaveActive; }
 set_screen_saver() { w reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "$1" /f >/dev/null; }
 clear_screen_saver() { w reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1; }
 # The whole of the user's desktop settings, to show that nothing else in them changed.
@@ -336,20 +348,41 @@ signature_verifies() { # <file>
 }
 
 previous='C:\windows\system32\previous.scr'
+# An older release's saver, for upgrades.
+older="$work/older.scr"
+cp "$saver" "$older" && printf 'older' >>"$older"
+
+# What the x86 setup program leaves on 64-bit Windows (its bytes matter to no one here), with the
+# 32-bit saver selected.
+earlier_dir="$drive_c/Program Files (x86)/Memory Rhythms"
+earlier_x86_install() {
+    local value
+    mkdir -p "$earlier_dir" && cp "$saver" "$wow64_dir/memory-rhythms.scr" &&
+        cp "$saver" "$earlier_dir/uninstall.exe"
+    for value in "DisplayName Memory Rhythms" "PreviousScreenSaver $previous" \
+        'InstallLocation C:\Program Files (x86)\Memory Rhythms'; do
+        w reg add "$uninstall_key" /reg:32 /v "${value%% *}" /t REG_SZ /d "${value#* }" /f >/dev/null
+    done
+    set_screen_saver 'C:\windows\SysWOW64\memory-rhythms.scr'
+}
 
 case "$case_name" in
 install_uninstall)
     set_screen_saver "$previous"
+    # Switched off, as choosing "(None)" leaves it on Windows XP: selecting the saver switches it on.
+    w reg add "$desktop_key" /v ScreenSaveActive /d 0 /f >/dev/null
     before=$(desktop_snapshot)
     install
     check_installed_file
     check_selected
+    expect_eq "ScreenSaveActive after selecting" "$(screen_saver_active)" 1
     check_uninstall_entry
     check_saver_runs
     cp "$install_dir/uninstall.exe" "$work/uninstall-copy.exe" 2>/dev/null
     uninstall_quietly
     check_removed
     expect_eq "SCRNSAVE.EXE after uninstall" "$(screen_saver)" "$previous"
+    expect_eq "ScreenSaveActive after uninstall" "$(screen_saver_active)" 0
     if [[ "$(desktop_snapshot)" == "$before" ]]; then
         pass "the desktop settings are as before the install"
     else
@@ -375,8 +408,6 @@ upgrade)
     # As setup programs of earlier releases kept it: in the uninstall entry. The upgrade moves it.
     w reg delete 'HKCU\Software\Memory Rhythms' /f >/dev/null
     w reg add "$uninstall_key" /reg:$registry_view /v PreviousScreenSaver /d "$previous" /f >/dev/null
-    older="$work/older.scr"
-    cp "$saver" "$older" && printf 'older' >>"$older"
     cp "$older" "$installed" && hold_saver
     install
     release_saver
@@ -405,6 +436,64 @@ upgrade)
     # Had the second install recorded our own saver as the previous one, it would come back here.
     expect_eq "SCRNSAVE.EXE after uninstalling the upgrade" "$(screen_saver)" "$previous"
     ;;
+restart)
+    # A new Wine server would boot the prefix: one, kept throughout, restarts at wineboot -r only.
+    # (wineserver -w would wait for ever: the uninstaller runs in place, a copy with _?=.) It ends
+    # by itself two minutes after the last program, should the clean-up never come.
+    wineserver -p120
+    restart() { w wineboot -r >/dev/null 2>&1; }
+    printf '@"%%~1" /S _?=%%~2\r\n@echo exit %%ERRORLEVEL%%\r\n' >"$work/in-place.cmd"
+    uninstall_in_place() { # <expected exit code>
+        cp "$install_dir/uninstall.exe" "$work/uninstall-copy.exe"
+        expect_eq "uninstaller exit code" "$(w cmd /c "$(w winepath -w "$work/in-place.cmd")" \
+            "$(w winepath -w "$work/uninstall-copy.exe")" "C:\\$program_files\\Memory Rhythms" |
+            tr -d '\r' | sed -n 's/^exit //p')" "$1"
+    }
+    staged="$saver_dir/memory-rhythms.new"
+    set_screen_saver "$previous"
+    # Running, the saver can be renamed but not deleted: the uninstall renames it aside and queues
+    # that name for deletion, never its own, which would take the reinstalled saver.
+    install
+    "$wine" "$saver_windows_path" /s &
+    running=$!
+    timeout 30 xdotool search --sync --onlyvisible --pid "$running" >/dev/null
+    uninstall_in_place 0
+    install
+    kill "$running" && wait "$running" 2>/dev/null
+    restart
+    check_installed_file
+
+    install
+    hold_saver norename
+    uninstall_in_place 3010
+    release_saver
+    # The uninstall queued the saver's own path for deletion: this saver must come after that.
+    expected_exit=3010 install
+    restart
+    check_installed_file
+    check_selected
+    expect_eq "uninstall entries after uninstall, install and restart" "$(count_entries)" 1
+
+    cp "$older" "$installed" && hold_saver norename
+    expected_exit=3010 install
+    release_saver
+    uninstall_in_place 0
+    restart
+    check_removed
+    expect "no staged saver moved in or left behind" test ! -e "$staged"
+
+    for second in 3010 0; do # the second install with the saver held still, or free
+        install
+        cp "$older" "$installed" && hold_saver norename
+        expected_exit=3010 install
+        cp "$older" "$staged" # the first install's staged saver, standing for an older release's
+        ((second == 0)) && release_saver
+        expected_exit=$second install
+        ((second == 3010)) && release_saver
+        restart
+        check_installed_file
+    done
+    ;;
 select_options)
     clear_screen_saver
     install /NOSELECT
@@ -419,6 +508,38 @@ select_options)
     uninstall_quietly
     check_removed
     expect "SCRNSAVE.EXE is unset again, as before the install" fails screen_saver
+    ;;
+desk)
+    # The setup program's wtsapi32, in the system folder, for the runs that name it.
+    cp "$fake_wtsapi32" "$saver_dir/wtsapi32.dll"
+    with_session() { # <MR_FAKE_WTS_USER|MR_FAKE_WTS_DOMAIN=value> <command...>
+        local -x WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wtsapi32=n" "$1"
+        "${@:2}"
+    }
+    # Another domain's account of the same name; nobody at the desk (a service's session 0).
+    for session in MR_FAKE_WTS_DOMAIN=ELSEWHERE MR_FAKE_WTS_USER=; do
+        set_screen_saver "$previous"
+        with_session "$session" install
+        expect_eq "SCRNSAVE.EXE after setup with $session" "$(screen_saver)" "$previous"
+    done
+    # The stand-in's own answers: the account setup runs as.
+    with_session MR_FAKE_NONE= install
+    check_selected
+    uninstall_quietly
+    if [[ "$arch" == x64 ]]; then
+        earlier_x86_install
+        with_session MR_FAKE_WTS_DOMAIN=ELSEWHERE install
+        expect "the selected 32-bit saver stays for the desk" test -f "$wow64_dir/memory-rhythms.scr"
+        expect_eq "SCRNSAVE.EXE after setup for another account" "$(screen_saver)" \
+            'C:\windows\SysWOW64\memory-rhythms.scr'
+        expect "the saver before is no record of setup's account" \
+            fails w reg query 'HKCU\Software\Memory Rhythms'
+        install /NOSELECT
+        check_selected
+        expect "the desk's run replaced the 32-bit saver" test ! -e "$wow64_dir/memory-rhythms.scr"
+        uninstall_quietly
+        expect_eq "SCRNSAVE.EXE after uninstall" "$(screen_saver)" "$previous"
+    fi
     ;;
 interactive)
     set_screen_saver "$previous"
@@ -479,15 +600,7 @@ signed)
     ;;
 replace_x86)
     [[ "$arch" == x64 ]] || { echo "SETUP: replace_x86 is a case of the x64 setup program" >&2; exit 1; }
-    # What the x86 setup program leaves on 64-bit Windows (its bytes matter to no one here).
-    earlier_dir="$drive_c/Program Files (x86)/Memory Rhythms"
-    mkdir -p "$earlier_dir" && cp "$saver" "$wow64_dir/memory-rhythms.scr" &&
-        cp "$saver" "$earlier_dir/uninstall.exe"
-    for value in "DisplayName Memory Rhythms" "PreviousScreenSaver $previous" \
-        'InstallLocation C:\Program Files (x86)\Memory Rhythms'; do
-        w reg add "$uninstall_key" /reg:32 /v "${value%% *}" /t REG_SZ /d "${value#* }" /f >/dev/null
-    done
-    set_screen_saver 'C:\windows\SysWOW64\memory-rhythms.scr'
+    earlier_x86_install
     # /NOSELECT: the selection moves because the old file goes, not because setup selects.
     install /NOSELECT
     check_installed_file
