@@ -28,6 +28,22 @@ MINIMAL = ROOT / "build/win64/bench/minimal_window.exe"
 SAVER_X86 = ROOT / "build/win32/src/shell/memory-rhythms.scr"
 PAINT_BENCH_X86 = ROOT / "build/win32/bench/paint_bench.exe"
 MEASURE_X86_PAINT = os.environ.get("MR_BENCH_X86_PAINT") == "1"
+
+
+def wine_of(preset):
+    """The Wine that starts the build's programs, as its tests start them (MR_WINE of its CMake
+    cache): the x64 build's is the 64-bit loader itself. Debian's wine, where 32-bit Wine is
+    installed, would start a 64-bit program through a 32-bit start.exe, and the process measured
+    would be that one."""
+    cache = ROOT / f"build/{preset}/CMakeCache.txt"
+    for line in cache.read_text().splitlines() if cache.exists() else []:
+        if line.startswith("MR_WINE:"):
+            return line.split("=", 1)[1]
+    return "wine"
+
+
+WINE = wine_of("win64")
+WINE_X86 = wine_of("win32")
 MODEL_BENCH = ROOT / "build/host/bench/model_bench"
 FUZZ_LOGS = ROOT / "build/fuzz/logs"
 
@@ -181,26 +197,26 @@ def measure_model(repetitions):
     return runs
 
 
-def run_wine(arguments, env=None):
+def run_wine(arguments, env=None, wine=WINE):
     """Runs a Windows console program to its end and returns what it printed. Through a file, not
     a pipe: the first Wine program of a prefix starts the prefix's system processes, which inherit
     its standard handles and would hold a pipe open long after the program has ended."""
     output = ROOT / "build/bench/wine-output.txt"
     output.parent.mkdir(parents=True, exist_ok=True)
     with open(output, "w") as sink:
-        subprocess.run(["wine"] + arguments, env=env, stdout=sink, stderr=subprocess.DEVNULL,
+        subprocess.run([wine] + arguments, env=env, stdout=sink, stderr=subprocess.DEVNULL,
                        stdin=subprocess.DEVNULL, check=True)
     return output.read_text(errors="replace")
 
 
-def measure_paint(size, dpi, preview, repetitions, runs, bench=PAINT_BENCH):
+def measure_paint(size, dpi, preview, repetitions, runs, bench=PAINT_BENCH, wine=WINE):
     env = dict(os.environ)
     env.pop("MR_PREVIEW", None)
     if preview:
         env["MR_PREVIEW"] = "1"
     results = []
     for _ in range(runs):
-        out = run_wine([str(bench), str(repetitions), size, str(dpi)], env)
+        out = run_wine([str(bench), str(repetitions), size, str(dpi)], env, wine)
         values = dict(re.findall(
             r"^(paint median|replay median|ratio|calls per paint|logic median|floor median|"
             r"floor ratio):\s+([0-9.]+)",
@@ -225,7 +241,7 @@ def measure_startup(screen, runs, sample_seconds):
         while screen.pixel(1, 1) == BACKGROUND and time.monotonic() < deadline:
             time.sleep(0.01)
         start = time.monotonic()
-        process = subprocess.Popen(["wine", str(SAVER), "/s"], stdout=subprocess.DEVNULL,
+        process = subprocess.Popen([WINE, str(SAVER), "/s"], stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
         pid = None
         seen = None
@@ -274,7 +290,7 @@ def measure_startup(screen, runs, sample_seconds):
 def measure_minimal_memory(screen, runs, sample_seconds):
     peaks = []
     for _ in range(runs):
-        process = subprocess.Popen(["wine", str(MINIMAL)], stdout=subprocess.DEVNULL,
+        process = subprocess.Popen([WINE, str(MINIMAL)], stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         pid = find_windows_process(process, "minimal_window.exe")
         start = time.monotonic()
@@ -292,7 +308,7 @@ def measure_minimal_memory(screen, runs, sample_seconds):
 def measure_idle(screen, seconds, segments):
     """CPU time and context switches of the running saver over the given wall time, after it has
     painted and settled, in equal segments (their spread is the noise)."""
-    process = subprocess.Popen(["wine", str(SAVER), "/s"], stdout=subprocess.DEVNULL,
+    process = subprocess.Popen([WINE, str(SAVER), "/s"], stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     pid = find_windows_process(process, "memory-rhythms.scr")
     deadline = time.monotonic() + 30
@@ -400,14 +416,14 @@ def main():
                     30 if quick else 100),
                    ("Preview paint 152×112", "152x112", 96, True, 200 if quick else 1000)]
     paint_details = []
-    benches = [("", PAINT_BENCH)]
+    benches = [("", PAINT_BENCH, WINE)]
     if MEASURE_X86_PAINT:
-        benches.append(("x86 build, ", PAINT_BENCH_X86))
-    for build, bench, (name, size, dpi, preview, reps) in (
-            (build, bench, case) for build, bench in benches for case in paint_cases):
+        benches.append(("x86 build, ", PAINT_BENCH_X86, WINE_X86))
+    for build, bench, wine, (name, size, dpi, preview, reps) in (
+            (*bench, case) for bench in benches for case in paint_cases):
         name = build + (name[0].lower() + name[1:] if build else name)
         log(f"paint: {name}, {paint_runs} runs of {reps} paint/replay/floor turns")
-        results = measure_paint(size, dpi, preview, reps, paint_runs, bench)
+        results = measure_paint(size, dpi, preview, reps, paint_runs, bench, wine)
         paint = statistics.median(r["paint median"] for r in results)
         replay = statistics.median(r["replay median"] for r in results)
         floor = statistics.median(r["floor median"] for r in results)
@@ -585,9 +601,9 @@ METHOD = """
   time is the ring's `Ellipse` with a pen two pixels wide, which Wine draws far more slowly than a
   one-pixel one; the replay makes the same call, so the floor carries that cost too.
 - **Start-up**: measured from outside, without any marker in the program. The harness reads the
-  monotonic clock, starts `wine memory-rhythms.scr /s`, and polls pixel (1, 1) of the X root window
-  with a one-pixel `XGetImage` (a single round trip) every 2 ms until it shows the background colour
-  RGB (0, 0, 30). From then on it reads the centre of the scene (800×600 pixels around the figure,
+  monotonic clock, starts `memory-rhythms.scr /s` under 64-bit Wine, and polls pixel (1, 1) of the
+  X root window with a one-pixel `XGetImage` (a single round trip) every 2 ms until it shows the
+  background colour RGB (0, 0, 30). From then on it reads the centre of the scene (800×600 pixels around the figure,
   the clock, the date and the time, the last things the paint draws) as fast as X answers, for a
   second; a second and a half later it reads it once more, settled. The end of the first full paint
   is the first reading that already equals the settled one (a run in which the minute turned over
